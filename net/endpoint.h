@@ -22,8 +22,10 @@ int MatchClientTag(const uint8_t* packet);
 // Six pseudo-random bytes from a generator seeded with the seed, then the four host octets.
 void FillClientTag(uint32_t seed, const uint8_t hostOctets[4], uint8_t tag[kTagSize]);
 
-// The host's first IPv4 address, first octet first (platform code).
+// Platform code: the host's first IPv4 address, first octet first (falling back to the first
+// up, non-loopback interface when the resolver gives loopback or nothing), and the process id.
 void FindHostAddress(uint8_t octets[4]);
+uint32_t CurrentProcessId();
 
 // The real link over the endpoint's sockets.
 Link& SocketLink();

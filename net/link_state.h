@@ -66,6 +66,20 @@ void ResetDeviceLinkState();
 void ClearAdapterList(AdapterList& list);
 void ClearShareList(ShareList& list);
 
+// Links a record at the tail of a list; the list takes ownership.
+template <typename List, typename Record>
+void LinkAtTail(List& list, std::unique_ptr<Record> record) {
+  Record* added = record.get();
+  const bool wasEmpty = list.count == 0;
+  list.count += 1;
+  if (wasEmpty) {
+    list.head = std::move(record);
+  } else {
+    list.tail->next = std::move(record);
+  }
+  list.tail = added;
+}
+
 // Bounded copy into a fixed text field: at most size - 1 characters and always a zero.
 void CopyText(char* field, int size, const char* text);
 template <int N>
