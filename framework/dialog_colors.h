@@ -1,0 +1,9 @@
+#pragma once
+// Which colour requests of a dialog the application's dialog colours answer.
+
+#include "win32_headers.h"
+
+// True for the dialog surface, labels, group boxes and buttons. False for edit fields (a
+// disabled or read-only edit field asks as a label does, so the asking control's class
+// decides), IP address fields, list boxes, scroll bars and message boxes.
+bool UsesDialogColors(UINT message, HWND control);
