@@ -1,18 +1,17 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <io.h>
 #include <iostream>
 
 #include "cli/password_prompt.h"
 
 std::optional<std::string> PromptForPassword(const char* prompt) {
-  if (!_isatty(_fileno(stdin))) return std::nullopt;
-  std::fputs(prompt, stderr);
-  std::fflush(stderr);
+  // Only a console counts: the NUL device also passes _isatty.
   HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
   DWORD saved = 0;
-  GetConsoleMode(input, &saved);
+  if (!GetConsoleMode(input, &saved)) return std::nullopt;
+  std::fputs(prompt, stderr);
+  std::fflush(stderr);
   SetConsoleMode(input, saved & ~DWORD(ENABLE_ECHO_INPUT));
   std::string password;
   std::getline(std::cin, password);
