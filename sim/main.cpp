@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
     std::fputs(kUsageText, stdout);
     return 0;
   }
+  if (!options.interfaceName.empty() && !InterfaceExists(options.interfaceName)) {
+    std::fprintf(stderr, "dunmere-sim: no network interface '%s' here\n", options.interfaceName.c_str());
+    return 2;
+  }
   EventLog log;
   if (!log.Open(options.logPath)) {
     std::fprintf(stderr, "dunmere-sim: cannot write the log file '%s'\n", options.logPath.c_str());

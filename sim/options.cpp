@@ -17,6 +17,7 @@ struct BadInput : std::runtime_error {
 };
 
 constexpr int kMaxDelayMs = 600000;
+constexpr int kMaxFloodMs = 60000;  // a flood is queued whole: one datagram per 2 ms
 constexpr size_t kMaxNameBytes = kPacketAreaSize - kTextOffset;
 constexpr size_t kMaxSharesBytes = kPacketAreaSize - kDataOffset;
 constexpr int kMaxOverlong = 60000;  // keeps every reply inside one UDP datagram
@@ -94,7 +95,7 @@ const std::map<std::string, KeySetter>& AdapterKeys() {
       {"old-address", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.reportOldAddress = ParseFlag(k, v); }},
       {"foreign-first",
        [](AdapterSettings& a, auto& k, auto& v) { a.knobs.foreignFirstOpcode = ParseNumber(k, v, 0, 255); }},
-      {"flood", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.floodMs = ParseNumber(k, v, 0, kMaxDelayMs); }},
+      {"flood", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.floodMs = ParseNumber(k, v, 0, kMaxFloodMs); }},
       {"flood-opcode", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.floodOpcode = ParseNumber(k, v, 0, 255); }},
       {"login-result",
        [](AdapterSettings& a, auto& k, auto& v) { a.knobs.loginResult = static_cast<uint8_t>(ParseNumber(k, v, 0, 255)); }},

@@ -18,6 +18,8 @@ bool Fail(std::string& error, const std::string& what) {
 
 }  // namespace
 
+bool InterfaceExists(const std::string& name) { return if_nametoindex(name.c_str()) != 0; }
+
 std::string AddressText(uint32_t networkOrder) {
   in_addr address{};
   address.s_addr = networkOrder;

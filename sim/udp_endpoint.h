@@ -27,5 +27,8 @@ class UdpEndpoint {
   uint16_t port_ = 0;  // network order
 };
 
+// True when the system has a network interface of that name.
+bool InterfaceExists(const std::string& name);
+
 // "A.B.C.D" of an address in network order.
 std::string AddressText(uint32_t networkOrder);

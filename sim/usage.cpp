@@ -45,11 +45,14 @@ Knobs for tests (per adapter; times in milliseconds):
   old-address=1        ignore address commands, but answer them with the old address
   foreign-first=OP     send a copy of each reply with opcode OP just before it
   flood=MS             before each command reply, send copies with opcode flood-opcode every
-                       2 ms for MS
+                       2 ms for MS (at most 60000)
   flood-opcode=OP      opcode of the flood (default 7)
   login-result=N       result byte of an accepted login (default 1; e.g. 0xFF)
   login-required=0     accept address commands without a login (default: they need an
                        accepted login from the same client tag within the last minute)
+
+The adapters' addresses need not belong to any interface: replies leave from the socket's own
+address, and the client reads the adapter's address from the reply, never from its source.
 
 Behaviour: every adapter answers each search request; a login, share-list or address command
 is answered only by the adapter whose current DeviceTag equals bytes 11 to 20 of the request.
@@ -62,6 +65,7 @@ Log: one line per event, flushed at once:
   send op=OP len=N to=A.B.C.D:PORT adapter=NAME
   note TEXT            (what an adapter did: logins, address changes, refusals)
   drop TEXT            (a datagram that is not a request, or a malformed one)
+  error TEXT           (a reply the system refused to send)
   stop
 Exit status: 0 after SIGTERM or SIGINT, 1 when the socket cannot be set up, 2 on bad input.
 )";

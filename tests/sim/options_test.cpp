@@ -2,6 +2,7 @@
 // down to the exit status 2 of the program itself.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -93,6 +94,7 @@ TEST(Options, BadInputIsRefusedWithAMessageNamingIt) {
       {{"--adapter", "name=A,ip=10.0.0.1,search-delay=-5"}, "search-delay wants a number"},
       {{"--adapter", "name=A,ip=10.0.0.1,search-delay=5ms"}, "search-delay wants a number"},
       {{"--adapter", "name=A,ip=10.0.0.1,login-result=256"}, "from 0 to 255"},
+      {{"--adapter", "name=A,ip=10.0.0.1,flood=60001"}, "flood wants a number from 0 to 60000"},
       {{"--adapter", "name=A,ip=10.0.0.1,truncate=99999999999999999999"}, "truncate wants"},
       {{"--adapter", "name=" + std::string(4100, 'n') + ",ip=10.0.0.1"}, "name is longer than"},
       {{"--adapter", "name=A,ip=10.0.0.1", "--reply-to", "everyone"}, "'group' or 'sender'"},
@@ -152,7 +154,8 @@ struct ProgramRun {
   std::string err;
 };
 
-// Runs dunmere-sim with the arguments and waits for it; its output goes to files.
+// Runs dunmere-sim with the arguments and waits up to 5 s for it (then kills it: status -1);
+// its output goes to files.
 ProgramRun RunSimulator(const std::vector<std::string>& args) {
   const std::string base = ::testing::TempDir() + "sim-run-" + std::to_string(getpid());
   const pid_t pid = fork();
@@ -166,14 +169,19 @@ ProgramRun RunSimulator(const std::vector<std::string>& args) {
     _exit(127);
   }
   int status = 0;
-  waitpid(pid, &status, 0);
+  bool exited = false;
+  for (int waited = 0; !(exited = waitpid(pid, &status, WNOHANG) == pid) && waited < 5000; waited += 10) usleep(10000);
+  if (!exited) {
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+  }
   auto slurp = [](const std::string& path) {
     std::ifstream file(path);
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::remove(path.c_str());
     return text;
   };
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(base + ".out"), slurp(base + ".err")};
+  return {exited && WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(base + ".out"), slurp(base + ".err")};
 }
 
 TEST(Program, BadInputExitsWithStatus2AndAMessage) {
@@ -182,6 +190,7 @@ TEST(Program, BadInputExitsWithStatus2AndAMessage) {
       {"--adapter", "name=A,ip=300.1.1.1"},
       {"--bogus"},
       {"--adapter", "name=A,ip=10.0.0.1", "--log", "/nonexistent-dir/sim.log"},
+      {"--adapter", "name=A,ip=10.0.0.1", "--interface", "nosuchif0"},
   };
   for (const auto& args : cases) {
     const ProgramRun run = RunSimulator(args);
