@@ -90,7 +90,8 @@ const std::map<std::string, KeySetter>& AdapterKeys() {
        [](AdapterSettings& a, auto& k, auto& v) { a.knobs.commandDelayMs = ParseNumber(k, v, 0, kMaxDelayMs); }},
       {"wrong-tag", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.wrongClientTag = ParseFlag(k, v); }},
       {"truncate", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.truncateTo = ParseNumber(k, v, 0, INT_MAX); }},
-      {"overlong", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.overlongBy = ParseNumber(k, v, 0, kMaxOverlong); }},
+      {"overlong",
+       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.overlongBy = ParseNumber(k, v, 0, kMaxOverlong); }},
       {"silent", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.silentToCommands = ParseFlag(k, v); }},
       {"old-address", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.reportOldAddress = ParseFlag(k, v); }},
       {"foreign-first",
@@ -98,7 +99,9 @@ const std::map<std::string, KeySetter>& AdapterKeys() {
       {"flood", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.floodMs = ParseNumber(k, v, 0, kMaxFloodMs); }},
       {"flood-opcode", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.floodOpcode = ParseNumber(k, v, 0, 255); }},
       {"login-result",
-       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.loginResult = static_cast<uint8_t>(ParseNumber(k, v, 0, 255)); }},
+       [](AdapterSettings& a, auto& k, auto& v) {
+         a.knobs.loginResult = static_cast<uint8_t>(ParseNumber(k, v, 0, 255));
+       }},
       {"login-required", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.loginRequired = ParseFlag(k, v); }},
   };
   return keys;
@@ -117,7 +120,8 @@ AdapterSettings ParseAdapter(const std::string& spec, size_t index) {
     const std::string key = piece.substr(0, equals);
     const auto setter = AdapterKeys().find(key);
     if (setter == AdapterKeys().end()) throw BadInput("unknown adapter setting '" + key + "'");
-    if (!given.emplace(key, piece.substr(equals + 1)).second) throw BadInput("adapter setting '" + key + "' given twice");
+    if (!given.emplace(key, piece.substr(equals + 1)).second)
+      throw BadInput("adapter setting '" + key + "' given twice");
   }
   for (const char* required : {"name", "ip"})
     if (!given.count(required)) throw BadInput(std::string("an adapter needs ") + required + "=");

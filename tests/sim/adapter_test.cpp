@@ -95,7 +95,9 @@ TEST(Adapter, AcceptsOnlyAdminWithItsPassword) {
     const char* user;
     const char* password;
     uint8_t result;
-  } cases[] = {{"admin", "secret", 1}, {"admin", "", 0}, {"admin", "Secret", 0}, {"Admin", "secret", 0}, {"root", "secret", 0}};
+  } cases[] = {
+      {"admin", "secret", 1}, {"admin", "", 0}, {"admin", "Secret", 0}, {"Admin", "secret", 0}, {"root", "secret", 0},
+  };
   for (const auto& c : cases) {
     const Datagram reply =
         Only(adapter.Handle(Decode(simtest::LoginRequest(kClient, kDevice, c.user, c.password)), 0));
