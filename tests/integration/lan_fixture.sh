@@ -36,7 +36,7 @@ start_sim() {
 # dunmere-cli on the host side; stdout, stderr and status land in $work/out, err, status.
 cli() {
   if [ "$MODE" = wine ]; then
-    VLAN_WINE_TEMPLATE=${WINEPREFIX:-} "$vlan" wine "$lan" "$CLI" "$@" >"$work/out" 2>"$work/err" </dev/null
+    VLAN_WINE_TEMPLATE=${VLAN_WINE_TEMPLATE:-${WINEPREFIX:-}} "$vlan" wine "$lan" "$CLI" "$@" >"$work/out" 2>"$work/err" </dev/null
   else
     "$vlan" exec "$lan" host "$CLI" "$@" >"$work/out" 2>"$work/err" </dev/null
   fi
