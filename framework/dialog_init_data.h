@@ -8,11 +8,11 @@
 // Messages use the 16-bit numbering: 0x0401 adds a list-box string, 0x0403 a combo-box string;
 // the data is the string (its terminating zero may be missing).
 //
-// In a .rc file (windres):
+// In a .rc file (windres wants a comma between all items, line ends included):
 //   IDD_MY_DIALOG 240
 //   BEGIN
-//       IDC_MY_COMBO, 0x0403, 9L, "Disabled\0"
-//       IDC_MY_COMBO, 0x0403, 8L, "Enabled\0"
+//       IDC_MY_COMBO, 0x0403, 9L, "Disabled\0",
+//       IDC_MY_COMBO, 0x0403, 8L, "Enabled\0",
 //       0
 //   END
 

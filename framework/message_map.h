@@ -9,11 +9,13 @@
 //           MapCommand(BN_CLICKED, IDC_GO, &CMyDialog::OnGo),
 //           MapNotify(NM_CLICK, IDC_LIST, &CMyDialog::OnClickList),
 //       };
-//       static const MessageMap map = MakeMessageMap(&CDialog::messageMap, entries);
+//       static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), entries);
 //       return &map;
 //   }
 //
-// A class with no entries of its own: `static const MessageMap map{&CDialog::messageMap};`.
+// The qualified call CDialog::GetMessageMap() is not virtual: it names the base's table.
+// A class with no entries of its own: `static const MessageMap map{CDialog::GetMessageMap()};`.
+// The handlers may be private members of the class.
 
 #include <cstddef>
 
