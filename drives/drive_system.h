@@ -19,8 +19,8 @@ constexpr uint32_t kConnectUpdateProfile = 1;
 
 // Results of the connection calls (0 is success; the others are the platform's error codes).
 constexpr uint32_t kNoError = 0;
-constexpr uint32_t kErrorAlreadyAssigned = 85;
 constexpr uint32_t kErrorBadNetName = 67;
+constexpr uint32_t kErrorAlreadyAssigned = 85;
 constexpr uint32_t kErrorMoreData = 234;
 constexpr uint32_t kErrorBadDevice = 1200;
 constexpr uint32_t kErrorNoNetwork = 1222;
