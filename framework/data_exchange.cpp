@@ -19,8 +19,12 @@ void CDataExchange::Fail() {
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (pDX->Failed() || control.m_hWnd) return;
-    HWND child = pDX->PrepareCtrl(id);
-    if (!child) return;
+    HWND child = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);
+    if (!child) {
+        pDX->m_hWndLastControl = nullptr;
+        pDX->Fail();
+        return;
+    }
     control.Attach(child);
     pDX->m_pDlgWnd->state().bound[id] = &control;
 }

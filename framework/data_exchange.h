@@ -13,13 +13,14 @@ public:
     BOOL m_bSaveAndValidate;  // TRUE: controls -> members, with validation
     CWnd* m_pDlgWnd;
 
-    // The dialog's control `id`, remembered as the field that a following DDV_ check is about.
-    // nullptr (and the exchange failed) when the dialog has no such control.
+    // The dialog's control `id`, remembered as the field that a following DDV_ check is about
+    // (DDX_Text prepares its field; DDX_Control does not). nullptr, and the exchange failed,
+    // when the dialog has no such control.
     HWND PrepareCtrl(int id);
     HWND m_hWndLastControl = nullptr;
 
-    // Marks the exchange failed and puts the focus on the last prepared field. Once failed,
-    // the remaining DDX_/DDV_ calls of the exchange do nothing.
+    // Marks the exchange failed and puts the focus on the last prepared field, if any. Once
+    // failed, the remaining DDX_/DDV_ calls of the exchange do nothing.
     void Fail();
     bool Failed() const { return m_failed; }
 

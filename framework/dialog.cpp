@@ -52,7 +52,11 @@ const MessageMap* CDialog::GetMessageMap() const { return &messageMap; }
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
 
 CDialog::~CDialog() {
-    if (m_hWnd) ::DestroyWindow(m_hWnd);
+    // Only when a run was cut short; the members are gone already, so no message may reach us.
+    if (m_hWnd) {
+        ::SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
+        ::DestroyWindow(m_hWnd);
+    }
 }
 
 HWND CDialog::OwnerWindow() const {
@@ -65,6 +69,7 @@ HWND CDialog::OwnerWindow() const {
 }
 
 int CDialog::DoModal() {
+    if (m_continueModal || m_hWnd) return -1;  // already running
     EnsureCommonControls();
     HINSTANCE module = ResourceModule();
     if (!::FindResourceA(module, MAKEINTRESOURCEA(m_templateId), MAKEINTRESOURCEA(5))) return -1;

@@ -1,11 +1,17 @@
 #include "dialog_colors.h"
 
+#include <initializer_list>
+
 namespace {
 
-bool IsEditField(HWND control) {
+// Fields the user types into or picks from: a disabled or read-only one asks as a label does.
+bool IsInputField(HWND control) {
     char className[32] = "";
     ::GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Edit") == 0 || lstrcmpiA(className, WC_IPADDRESSA) == 0;
+    for (const char* inputClass : {"Edit", "ComboBox", WC_IPADDRESSA}) {
+        if (lstrcmpiA(className, inputClass) == 0) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -16,7 +22,7 @@ bool UsesDialogColors(UINT message, HWND control) {
     case WM_CTLCOLORBTN:
         return true;
     case WM_CTLCOLORSTATIC:
-        return !IsEditField(control);
+        return !IsInputField(control);
     default:
         return false;
     }

@@ -3,7 +3,7 @@
 
 #include "win32_headers.h"
 
-// True for the dialog surface, labels, group boxes and buttons. False for edit fields (a
-// disabled or read-only edit field asks as a label does, so the asking control's class
-// decides), IP address fields, list boxes, scroll bars and message boxes.
+// True for the dialog surface, labels, group boxes and buttons. False for edit fields, combo
+// boxes and IP address fields (disabled or read-only, they ask as a label does, so the asking
+// control's class decides), list boxes, scroll bars and message boxes.
 bool UsesDialogColors(UINT message, HWND control);

@@ -43,6 +43,7 @@ const ColorCase kCases[] = {
     {"edit field", WM_CTLCOLOREDIT, IDC_NAME, false},
     {"read-only edit field asking as a label", WM_CTLCOLORSTATIC, IDC_READ_ONLY, false},
     {"IP address field", WM_CTLCOLORSTATIC, IDC_ADDRESS, false},
+    {"combo box asking as a label", WM_CTLCOLORSTATIC, IDC_CHOICE, false},
     {"scroll bar", WM_CTLCOLORSCROLLBAR, 0, false},
     {"message box", WM_CTLCOLORMSGBOX, 0, false},
 };

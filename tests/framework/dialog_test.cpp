@@ -21,6 +21,20 @@ TEST_F(DialogTest, MissingTemplateReturnsMinusOneWithoutAWindow) {
     EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
+TEST_F(DialogTest, ARunningDialogIsNotRunAgain) {
+    CDialog dialog(IDD_PLAIN);
+    int nested = 0;
+    HWND window = nullptr;
+    SetDialogScript(IDD_PLAIN, [&](CDialog& live) {
+        window = live.m_hWnd;
+        nested = live.DoModal();
+        EXPECT_EQ(live.m_hWnd, window);
+        live.EndDialog(IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(nested, -1);
+}
+
 TEST_F(DialogTest, OkAndCancelEndTheRunWithTheirCodes) {
     struct Case {
         int button;

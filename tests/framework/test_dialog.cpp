@@ -1,5 +1,8 @@
 #include "test_dialog.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 const MessageMap* CTestDialog::GetMessageMap() const {
     static const MessageMapEntry entries[] = {
         MapCommand(BN_CLICKED, IDC_CLOSE_BUTTON, &CTestDialog::OnCloseButton),
@@ -36,7 +39,29 @@ void CTestDialog::OnClose() {
     Default();
 }
 
+Watchdog::Watchdog(const char* testName, std::chrono::seconds limit)
+    : m_thread([this, name = std::string(testName), limit] {
+          std::unique_lock<std::mutex> lock(m_mutex);
+          if (!m_finished.wait_for(lock, limit, [this] { return m_done; })) {
+              std::fprintf(stderr, "%s did not finish within %d s: a dialog was left running\n",
+                           name.c_str(), static_cast<int>(limit.count()));
+              std::fflush(stderr);
+              std::_Exit(1);
+          }
+      }) {}
+
+Watchdog::~Watchdog() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_done = true;
+    }
+    m_finished.notify_one();
+    m_thread.join();
+}
+
 void DialogTest::SetUp() {
+    m_watchdog = std::make_unique<Watchdog>(
+        ::testing::UnitTest::GetInstance()->current_test_info()->name(), std::chrono::seconds(60));
     SetMessageBoxObserver([this](HWND owner, const char* text, const char* caption, UINT type) {
         boxes.push_back({owner, text, caption, type});
         return IDOK;
@@ -47,4 +72,5 @@ void DialogTest::TearDown() {
     SetMessageBoxObserver(nullptr);
     ClearDialogScripts();
     ClearIdleActions();
+    m_watchdog.reset();
 }

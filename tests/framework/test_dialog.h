@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework.h"
@@ -42,6 +47,20 @@ struct RecordedBox {
     UINT type;
 };
 
+// Ends the test program with a message when a test has not finished in time: a dialog that a
+// fault leaves open would otherwise wait for input forever.
+class Watchdog {
+public:
+    Watchdog(const char* testName, std::chrono::seconds limit);
+    ~Watchdog();
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_finished;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
 // A fresh application object per test; message boxes are recorded and answered IDOK; scripts
 // and idle actions never outlive the test.
 class DialogTest : public ::testing::Test {
@@ -51,4 +70,7 @@ protected:
 
     CWinApp app;
     std::vector<RecordedBox> boxes;
+
+private:
+    std::unique_ptr<Watchdog> m_watchdog;
 };
