@@ -72,7 +72,7 @@ int CDialog::DoModal() {
     if (m_continueModal || m_hWnd) return -1;  // already running
     EnsureCommonControls();
     HINSTANCE module = ResourceModule();
-    if (!::FindResourceA(module, MAKEINTRESOURCEA(m_templateId), MAKEINTRESOURCEA(5))) return -1;
+    if (!::FindResourceA(module, MAKEINTRESOURCEA(m_templateId), RT_DIALOG)) return -1;
 
     HWND owner = OwnerWindow();
     bool enableOwner = owner && ::IsWindowEnabled(owner);
