@@ -12,6 +12,49 @@ void Click(CWnd& dialog, int id) {
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, id)));
 }
 
+// Paints itself through CPaintDC, as a minimised main window draws its icon.
+class CPaintingDialog : public CDialog {
+public:
+    CPaintingDialog() : CDialog(IDD_PLAIN) {}
+    int paints = 0;
+    HDC paintedOn = nullptr;
+    const MessageMap* GetMessageMap() const override {
+        static const MessageMapEntry entries[] = {
+            MapMessage(WM_PAINT, &CPaintingDialog::OnPaint),
+        };
+        static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), entries);
+        return &map;
+    }
+
+private:
+    void OnPaint() {
+        CPaintDC dc(this);
+        paintedOn = dc.GetSafeHdc();
+        ++paints;
+    }
+};
+
+TEST_F(DialogTest, PaintHandlerValidatesThroughCPaintDCBeforeIdleActionsRun) {
+    CPaintingDialog dialog;
+    BOOL stillInvalid = TRUE;
+    int paintsAtFirstIdle = 0;
+    SetDialogScript(IDD_PLAIN, [&](CDialog& live) {
+        RunWhenIdle([&] {
+            paintsAtFirstIdle = dialog.paints;
+            ::InvalidateRect(live.m_hWnd, nullptr, TRUE);
+        });
+        RunWhenIdle([&] {
+            stillInvalid = ::GetUpdateRect(live.m_hWnd, nullptr, FALSE);
+            live.EndDialog(IDOK);
+        });
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_GE(paintsAtFirstIdle, 1) << "the first paint comes before the first idle action";
+    EXPECT_GT(dialog.paints, paintsAtFirstIdle);
+    EXPECT_NE(dialog.paintedOn, nullptr);
+    EXPECT_FALSE(stillInvalid);
+}
+
 TEST_F(DialogTest, MissingTemplateReturnsMinusOneWithoutAWindow) {
     CDialog dialog(IDD_MISSING);
     bool scriptRan = false;
