@@ -108,11 +108,11 @@ const std::map<std::string, KeySetter>& AdapterKeys() {
 }
 
 // "key=value,key=value,..."; name and ip are required, the rest have defaults.
-AdapterSettings ParseAdapter(const std::string& spec, size_t index) {
+AdapterSettings ParseAdapter(const std::string& settings, size_t index) {
   AdapterSettings adapter;
   adapter.identity = {0x02, 0x00, 0x5E, 0x10, 0x00, static_cast<uint8_t>(index + 1)};
   std::map<std::string, std::string> given;
-  std::stringstream pieces(spec);
+  std::stringstream pieces(settings);
   std::string piece;
   while (std::getline(pieces, piece, ',')) {
     const size_t equals = piece.find('=');
