@@ -50,8 +50,8 @@ bool LogInAsAdministrator(const CliOptions& options, std::ostream& err, Password
 
 void ReportAddressChange(const CliOptions& options, const char* message, std::ostream& out) {
   if (options.json) {
-    out << "{\"message\": " << JsonString(message) << ", \"ip\": " << JsonString(g_link.workingAddress)
-        << "}\n";
+    out << "{\"message\": " << JsonString(message)
+        << ", \"ip\": " << JsonString(g_link.workingAddress) << "}\n";
   } else {
     out << message << " The adapter now answers at " << g_link.workingAddress << ".\n";
   }
@@ -67,7 +67,8 @@ int RunShares(const CliOptions& options, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-int RunDhcp(const CliOptions& options, std::ostream& out, std::ostream& err, PasswordPrompt prompt) {
+int RunDhcp(const CliOptions& options, std::ostream& out, std::ostream& err,
+            PasswordPrompt prompt) {
   if (!SelectAdapter(options, err) || !LogInAsAdministrator(options, err, prompt)) return 1;
   if (!EnableDhcp()) {
     err << "Set to dhcp client fail.\n";
@@ -103,7 +104,8 @@ bool CheckStaticSettings(const CliOptions& options, std::ostream& err) {
   return true;
 }
 
-int RunStatic(const CliOptions& options, std::ostream& out, std::ostream& err, PasswordPrompt prompt) {
+int RunStatic(const CliOptions& options, std::ostream& out, std::ostream& err,
+              PasswordPrompt prompt) {
   if (!CheckStaticSettings(options, err)) return 2;
   if (!SelectAdapter(options, err) || !LogInAsAdministrator(options, err, prompt)) return 1;
   if (!SetStaticAddress()) {

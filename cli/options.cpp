@@ -24,18 +24,25 @@ bool IsAddress(const std::string& text) {
 
 }  // namespace
 
-std::optional<std::string> ParseCommandLine(int argc, const char* const argv[], CliOptions& options) {
+std::optional<std::string> ParseCommandLine(int argc, const char* const argv[],
+                                            CliOptions& options) {
   options = CliOptions();
   if (argc < 2) return std::string("missing command");
   const std::string verb = argv[1];
   if (verb == "--help" || verb == "-h" || verb == "help") return std::nullopt;
-  if (verb == "search") options.command = CliCommand::kSearch;
-  else if (verb == "shares") options.command = CliCommand::kShares;
-  else if (verb == "dhcp") options.command = CliCommand::kDhcp;
-  else if (verb == "static") options.command = CliCommand::kStatic;
-  else return "unknown command '" + verb + "'";
+  if (verb == "search")
+    options.command = CliCommand::kSearch;
+  else if (verb == "shares")
+    options.command = CliCommand::kShares;
+  else if (verb == "dhcp")
+    options.command = CliCommand::kDhcp;
+  else if (verb == "static")
+    options.command = CliCommand::kStatic;
+  else
+    return "unknown command '" + verb + "'";
 
-  const bool changesAddress = options.command == CliCommand::kDhcp || options.command == CliCommand::kStatic;
+  const bool changesAddress =
+      options.command == CliCommand::kDhcp || options.command == CliCommand::kStatic;
   for (int i = 2; i < argc; ++i) {
     const std::string argument = argv[i];
     auto value = [&](std::string& into) -> std::optional<std::string> {

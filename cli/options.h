@@ -15,6 +15,7 @@ struct CliOptions {
 };
 
 // Fills options, or returns a one-line usage error.
-std::optional<std::string> ParseCommandLine(int argc, const char* const argv[], CliOptions& options);
+std::optional<std::string> ParseCommandLine(int argc, const char* const argv[],
+                                            CliOptions& options);
 
 extern const char kUsage[];

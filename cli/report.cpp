@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsDhcpClient(const AdapterRecord& adapter) { return adapter.dhcpFlag[0] == '1'; }
+bool IsDhcpClient(const AdapterRecord& adapter) {
+  return adapter.dhcpFlag[0] == '1';
+}
 
 }  // namespace
 
@@ -27,8 +29,9 @@ std::string JsonString(const char* text) {
 
 std::string AdapterObject(const AdapterRecord& adapter) {
   return "{\"name\": " + JsonString(adapter.name) + ", \"ip\": " + JsonString(adapter.ip) +
-         ", \"netmask\": " + JsonString(adapter.netmask) + ", \"gateway\": " +
-         JsonString(adapter.gateway) + ", \"dhcp\": " + (IsDhcpClient(adapter) ? "true" : "false") + "}";
+         ", \"netmask\": " + JsonString(adapter.netmask) +
+         ", \"gateway\": " + JsonString(adapter.gateway) +
+         ", \"dhcp\": " + (IsDhcpClient(adapter) ? "true" : "false") + "}";
 }
 
 std::string AdapterLines(const AdapterList& adapters) {
@@ -50,7 +53,8 @@ std::string AdapterJson(const AdapterList& adapters) {
 
 std::string ShareLines(const ShareList& shares) {
   std::string lines;
-  for (const ShareRecord* s = shares.head.get(); s; s = s->next.get()) lines += std::string(s->name) + '\n';
+  for (const ShareRecord* s = shares.head.get(); s; s = s->next.get())
+    lines += std::string(s->name) + '\n';
   return lines;
 }
 

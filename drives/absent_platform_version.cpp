@@ -2,4 +2,6 @@
 
 #include "platform_version.h"
 
-bool QueryPlatformVersion(PlatformVersion&) { return false; }
+bool QueryPlatformVersion(PlatformVersion&) {
+  return false;
+}

@@ -10,4 +10,6 @@ DriveSystem& ActiveDriveSystem() {
   return installedSystem != nullptr ? *installedSystem : PlatformDriveSystem();
 }
 
-void SetActiveDriveSystem(DriveSystem* system) { installedSystem = system; }
+void SetActiveDriveSystem(DriveSystem* system) {
+  installedSystem = system;
+}

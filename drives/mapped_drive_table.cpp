@@ -62,7 +62,9 @@ void RefreshMappedDrives() {
   }
 }
 
-void ResetMappedDriveTable() { std::memset(MappedDriveTable, 0, sizeof MappedDriveTable); }
+void ResetMappedDriveTable() {
+  std::memset(MappedDriveTable, 0, sizeof MappedDriveTable);
+}
 
 bool IsMapped(const MappedDriveEntry& entry) {
   return entry.server[0] != '\0' && entry.share[0] != '\0';

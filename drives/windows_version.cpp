@@ -50,12 +50,9 @@ WindowsRelease DecodeWindowsVersion(uint32_t platformId, uint32_t majorVersion,
     case kPlatform95Family:
       // The 95 family puts major and minor in the high 16 bits of the build number.
       return Decode95Family(majorVersion, minorVersion, buildNumber & 0xFFFFu);
-    case kPlatformNtFamily:
-      return DecodeNtFamily(majorVersion, minorVersion);
-    case kPlatformCe:
-      return {"Windows CE", 201};
-    default:
-      return {kUnknownWindowsVersion, 0};
+    case kPlatformNtFamily: return DecodeNtFamily(majorVersion, minorVersion);
+    case kPlatformCe: return {"Windows CE", 201};
+    default: return {kUnknownWindowsVersion, 0};
   }
 }
 
@@ -64,8 +61,8 @@ int GetWindowsVersion(std::string& name, int& code) {
   code = 0;
   const std::optional<PlatformVersion> version = AskPlatform();
   if (!version) return 0;
-  const WindowsRelease release = DecodeWindowsVersion(
-      version->platformId, version->majorVersion, version->minorVersion, version->buildNumber);
+  const WindowsRelease release = DecodeWindowsVersion(version->platformId, version->majorVersion,
+                                                      version->minorVersion, version->buildNumber);
   name = release.name;
   code = release.code;
   return 1;

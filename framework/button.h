@@ -4,7 +4,7 @@
 #include "wnd.h"
 
 class CButton : public CWnd {
-public:
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    void SetCheck(int check) { SendMessage(BM_SETCHECK, check); }
+ public:
+  int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+  void SetCheck(int check) { SendMessage(BM_SETCHECK, check); }
 };

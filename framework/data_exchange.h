@@ -6,26 +6,26 @@
 #include "wnd.h"
 
 class CDataExchange {
-public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate)
-        : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+ public:
+  CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+      : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
 
-    BOOL m_bSaveAndValidate;  // TRUE: controls -> members, with validation
-    CWnd* m_pDlgWnd;
+  BOOL m_bSaveAndValidate;  // TRUE: controls -> members, with validation
+  CWnd* m_pDlgWnd;
 
-    // The dialog's control `id`, remembered as the field that a following DDV_ check is about
-    // (DDX_Text prepares its field; DDX_Control does not). nullptr, and the exchange failed,
-    // when the dialog has no such control.
-    HWND PrepareCtrl(int id);
-    HWND m_hWndLastControl = nullptr;
+  // The dialog's control `id`, remembered as the field that a following DDV_ check is about
+  // (DDX_Text prepares its field; DDX_Control does not). nullptr, and the exchange failed,
+  // when the dialog has no such control.
+  HWND PrepareCtrl(int id);
+  HWND m_hWndLastControl = nullptr;
 
-    // Marks the exchange failed and puts the focus on the last prepared field, if any. Once
-    // failed, the remaining DDX_/DDV_ calls of the exchange do nothing.
-    void Fail();
-    bool Failed() const { return m_failed; }
+  // Marks the exchange failed and puts the focus on the last prepared field, if any. Once
+  // failed, the remaining DDX_/DDV_ calls of the exchange do nothing.
+  void Fail();
+  bool Failed() const { return m_failed; }
 
-private:
-    bool m_failed = false;
+ private:
+  bool m_failed = false;
 };
 
 // Binds `control` to the dialog's control `id` the first time; later exchanges leave it alone.

@@ -9,41 +9,41 @@
 #include "wnd.h"
 
 class CDialog : public CWnd {
-public:
-    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
-    ~CDialog() override;
+ public:
+  explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+  ~CDialog() override;
 
-    // Creates the dialog, runs it until it ends and returns its end code: IDOK, IDCANCEL (also
-    // when the window was destroyed without an end code), or -1 when the template cannot be
-    // created. A dialog without a parent is owned by the application's main window.
-    virtual int DoModal();
-    // Ends the modal run with `result` once the current message has been handled.
-    void EndDialog(int result);
+  // Creates the dialog, runs it until it ends and returns its end code: IDOK, IDCANCEL (also
+  // when the window was destroyed without an end code), or -1 when the template cannot be
+  // created. A dialog without a parent is owned by the application's main window.
+  virtual int DoModal();
+  // Ends the modal run with `result` once the current message has been handled.
+  void EndDialog(int result);
 
-    UINT GetTemplateId() const { return m_templateId; }
-    bool IsRunningModal() const { return m_continueModal; }
+  UINT GetTemplateId() const { return m_templateId; }
+  bool IsRunningModal() const { return m_continueModal; }
 
-    const MessageMap* GetMessageMap() const override;
-    static const MessageMap messageMap;  // IDOK -> OnOK, IDCANCEL -> OnCancel
+  const MessageMap* GetMessageMap() const override;
+  static const MessageMap messageMap;  // IDOK -> OnOK, IDCANCEL -> OnCancel
 
-protected:
-    // Base: runs the template's dialog-initialisation data, then UpdateData(FALSE). Returns
-    // TRUE so that the dialog manager puts the focus on the first tab stop.
-    virtual BOOL OnInitDialog();
-    // Base: saves and validates (UpdateData(TRUE)); ends with IDOK unless validation failed.
-    virtual void OnOK();
-    // Base: ends with IDCANCEL.
-    virtual void OnCancel();
+ protected:
+  // Base: runs the template's dialog-initialisation data, then UpdateData(FALSE). Returns
+  // TRUE so that the dialog manager puts the focus on the first tab stop.
+  virtual BOOL OnInitDialog();
+  // Base: saves and validates (UpdateData(TRUE)); ends with IDOK unless validation failed.
+  virtual void OnOK();
+  // Base: ends with IDCANCEL.
+  virtual void OnCancel();
 
-private:
-    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnWindowGone();
-    void RunModalLoop();
-    HWND OwnerWindow() const;
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnWindowGone();
+  void RunModalLoop();
+  HWND OwnerWindow() const;
 
-    UINT m_templateId;
-    CWnd* m_pParentWnd;
-    bool m_continueModal = false;
-    int m_modalResult = -1;
+  UINT m_templateId;
+  CWnd* m_pParentWnd;
+  bool m_continueModal = false;
+  int m_modalResult = -1;
 };

@@ -26,9 +26,9 @@
 constexpr WORD kDialogInitResourceType = 240;
 
 struct DialogInitEntry {
-    int controlId;
-    UINT message;      // already translated to the Win32 message
-    std::string data;  // text of the entry, without its terminating zero
+  int controlId;
+  UINT message;      // already translated to the Win32 message
+  std::string data;  // text of the entry, without its terminating zero
 };
 
 // Reads the entries in order. Stops at the terminator, at the end of the data, or at an entry

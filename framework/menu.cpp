@@ -4,15 +4,15 @@
 #include <memory>
 
 CMenu* CMenu::FromHandle(HMENU hMenu) {
-    if (!hMenu) return nullptr;
-    static std::map<HMENU, std::unique_ptr<CMenu>> wrappers;
-    std::unique_ptr<CMenu>& wrapper = wrappers[hMenu];
-    if (!wrapper) wrapper = std::make_unique<CMenu>(hMenu);
-    return wrapper.get();
+  if (!hMenu) return nullptr;
+  static std::map<HMENU, std::unique_ptr<CMenu>> wrappers;
+  std::unique_ptr<CMenu>& wrapper = wrappers[hMenu];
+  if (!wrapper) wrapper = std::make_unique<CMenu>(hMenu);
+  return wrapper.get();
 }
 
 HMENU CMenu::Detach() {
-    HMENU hMenu = m_hMenu;
-    m_hMenu = nullptr;
-    return hMenu;
+  HMENU hMenu = m_hMenu;
+  m_hMenu = nullptr;
+  return hMenu;
 }

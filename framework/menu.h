@@ -4,23 +4,23 @@
 #include "win32_headers.h"
 
 class CMenu {
-public:
-    CMenu() = default;
-    explicit CMenu(HMENU hMenu) : m_hMenu(hMenu) {}
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
+ public:
+  CMenu() = default;
+  explicit CMenu(HMENU hMenu) : m_hMenu(hMenu) {}
+  CMenu(const CMenu&) = delete;
+  CMenu& operator=(const CMenu&) = delete;
 
-    // A wrapper of `hMenu` that lives as long as the process (menus of the system are shared,
-    // so one wrapper per handle is enough); nullptr for a null handle.
-    static CMenu* FromHandle(HMENU hMenu);
+  // A wrapper of `hMenu` that lives as long as the process (menus of the system are shared,
+  // so one wrapper per handle is enough); nullptr for a null handle.
+  static CMenu* FromHandle(HMENU hMenu);
 
-    HMENU m_hMenu = nullptr;
-    HMENU GetSafeHmenu() const { return m_hMenu; }
-    void Attach(HMENU hMenu) { m_hMenu = hMenu; }
-    HMENU Detach();
+  HMENU m_hMenu = nullptr;
+  HMENU GetSafeHmenu() const { return m_hMenu; }
+  void Attach(HMENU hMenu) { m_hMenu = hMenu; }
+  HMENU Detach();
 
-    BOOL AppendMenu(UINT flags, UINT_PTR idNewItem = 0, const char* text = nullptr) {
-        return ::AppendMenuA(m_hMenu, flags, idNewItem, text);
-    }
-    int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
+  BOOL AppendMenu(UINT flags, UINT_PTR idNewItem = 0, const char* text = nullptr) {
+    return ::AppendMenuA(m_hMenu, flags, idNewItem, text);
+  }
+  int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
 };

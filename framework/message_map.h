@@ -24,11 +24,11 @@
 class CCmdTarget;
 
 enum class HandlerSignature : unsigned char {
-    Void,         // void Handler()                       commands, WM_PAINT, WM_CLOSE ...
-    UintLparam,   // void Handler(UINT, LPARAM)           WM_SYSCOMMAND
-    ReturnsIcon,  // HICON Handler()                      WM_QUERYDRAGICON
-    Notify,       // void Handler(NMHDR*, LRESULT*)       WM_NOTIFY
-    Raw,          // LRESULT Handler(WPARAM, LPARAM)      any message
+  Void,         // void Handler()                       commands, WM_PAINT, WM_CLOSE ...
+  UintLparam,   // void Handler(UINT, LPARAM)           WM_SYSCOMMAND
+  ReturnsIcon,  // HICON Handler()                      WM_QUERYDRAGICON
+  Notify,       // void Handler(NMHDR*, LRESULT*)       WM_NOTIFY
+  Raw,          // LRESULT Handler(WPARAM, LPARAM)      any message
 };
 
 using VoidHandler = void (CCmdTarget::*)();
@@ -38,59 +38,78 @@ using NotifyHandler = void (CCmdTarget::*)(NMHDR*, LRESULT*);
 using RawHandler = LRESULT (CCmdTarget::*)(WPARAM, LPARAM);
 
 struct MessageMapEntry {
-    UINT message;
-    UINT code;  // WM_COMMAND: notification code; WM_NOTIFY: NMHDR::code; otherwise 0
-    UINT id;    // WM_COMMAND and WM_NOTIFY: control (or command) id; otherwise 0
-    HandlerSignature signature;
-    VoidHandler onVoid;
-    UintLparamHandler onUintLparam;
-    IconHandler onIcon;
-    NotifyHandler onNotify;
-    RawHandler onRaw;
+  UINT message;
+  UINT code;  // WM_COMMAND: notification code; WM_NOTIFY: NMHDR::code; otherwise 0
+  UINT id;    // WM_COMMAND and WM_NOTIFY: control (or command) id; otherwise 0
+  HandlerSignature signature;
+  VoidHandler onVoid;
+  UintLparamHandler onUintLparam;
+  IconHandler onIcon;
+  NotifyHandler onNotify;
+  RawHandler onRaw;
 };
 
 struct MessageMap {
-    const MessageMap* base;
-    const MessageMapEntry* entries = nullptr;
-    std::size_t count = 0;
+  const MessageMap* base;
+  const MessageMapEntry* entries = nullptr;
+  std::size_t count = 0;
 };
 
 template <std::size_t N>
 constexpr MessageMap MakeMessageMap(const MessageMap* base, const MessageMapEntry (&entries)[N]) {
-    return MessageMap{base, entries, N};
+  return MessageMap{base, entries, N};
 }
 
 template <class T>
 MessageMapEntry MapMessage(UINT message, void (T::*handler)()) {
-    return {message, 0, 0, HandlerSignature::Void, static_cast<VoidHandler>(handler),
-            nullptr, nullptr, nullptr, nullptr};
+  return {
+      message, 0,       0,      HandlerSignature::Void, static_cast<VoidHandler>(handler), nullptr,
+      nullptr, nullptr, nullptr};
 }
 template <class T>
 MessageMapEntry MapMessage(UINT message, void (T::*handler)(UINT, LPARAM)) {
-    return {message, 0, 0, HandlerSignature::UintLparam, nullptr,
-            static_cast<UintLparamHandler>(handler), nullptr, nullptr, nullptr};
+  return {message, 0,
+          0,       HandlerSignature::UintLparam,
+          nullptr, static_cast<UintLparamHandler>(handler),
+          nullptr, nullptr,
+          nullptr};
 }
 template <class T>
 MessageMapEntry MapMessage(UINT message, HICON (T::*handler)()) {
-    return {message, 0, 0, HandlerSignature::ReturnsIcon, nullptr, nullptr,
-            static_cast<IconHandler>(handler), nullptr, nullptr};
+  return {message,
+          0,
+          0,
+          HandlerSignature::ReturnsIcon,
+          nullptr,
+          nullptr,
+          static_cast<IconHandler>(handler),
+          nullptr,
+          nullptr};
 }
 template <class T>
 MessageMapEntry MapMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
-    return {message, 0, 0, HandlerSignature::Raw, nullptr, nullptr, nullptr, nullptr,
-            static_cast<RawHandler>(handler)};
+  return {message, 0,       0,       HandlerSignature::Raw,           nullptr,
+          nullptr, nullptr, nullptr, static_cast<RawHandler>(handler)};
 }
 // WM_COMMAND with this notification code (BN_CLICKED, CBN_SELCHANGE ...) from control `id`.
 template <class T>
 MessageMapEntry MapCommand(UINT code, UINT id, void (T::*handler)()) {
-    return {WM_COMMAND, code, id, HandlerSignature::Void, static_cast<VoidHandler>(handler),
-            nullptr, nullptr, nullptr, nullptr};
+  return {WM_COMMAND,
+          code,
+          id,
+          HandlerSignature::Void,
+          static_cast<VoidHandler>(handler),
+          nullptr,
+          nullptr,
+          nullptr,
+          nullptr};
 }
 // WM_NOTIFY with this NMHDR code (NM_CLICK ...) from control `id`.
 template <class T>
 MessageMapEntry MapNotify(UINT code, UINT id, void (T::*handler)(NMHDR*, LRESULT*)) {
-    return {WM_NOTIFY, code, id, HandlerSignature::Notify, nullptr, nullptr, nullptr,
-            static_cast<NotifyHandler>(handler), nullptr};
+  return {WM_NOTIFY, code,    id,      HandlerSignature::Notify,
+          nullptr,   nullptr, nullptr, static_cast<NotifyHandler>(handler),
+          nullptr};
 }
 
 // The first entry for (message, code, id) in `map` or, failing that, in its bases.
@@ -98,16 +117,16 @@ const MessageMapEntry* FindMessageEntry(const MessageMap* map, UINT message, UIN
 
 // Anything that handles messages or commands through a message map.
 class CCmdTarget {
-public:
-    CCmdTarget() = default;
-    CCmdTarget(const CCmdTarget&) = delete;
-    CCmdTarget& operator=(const CCmdTarget&) = delete;
-    virtual ~CCmdTarget() = default;
+ public:
+  CCmdTarget() = default;
+  CCmdTarget(const CCmdTarget&) = delete;
+  CCmdTarget& operator=(const CCmdTarget&) = delete;
+  virtual ~CCmdTarget() = default;
 
-    virtual const MessageMap* GetMessageMap() const;
-    static const MessageMap messageMap;  // empty; the root of every chain
+  virtual const MessageMap* GetMessageMap() const;
+  static const MessageMap messageMap;  // empty; the root of every chain
 
-    // Looks the message up in this object's map chain and calls the handler. Returns false
-    // when no entry matches; `result` then stays untouched.
-    bool DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Looks the message up in this object's map chain and calls the handler. Returns false
+  // when no entry matches; `result` then stays untouched.
+  bool DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 };

@@ -6,18 +6,18 @@
 class CWnd;
 
 class CPaintDC {
-public:
-    explicit CPaintDC(CWnd* window);
-    ~CPaintDC();
-    CPaintDC(const CPaintDC&) = delete;
-    CPaintDC& operator=(const CPaintDC&) = delete;
+ public:
+  explicit CPaintDC(CWnd* window);
+  ~CPaintDC();
+  CPaintDC(const CPaintDC&) = delete;
+  CPaintDC& operator=(const CPaintDC&) = delete;
 
-    HDC m_hDC;
-    PAINTSTRUCT m_ps;
+  HDC m_hDC;
+  PAINTSTRUCT m_ps;
 
-    HDC GetSafeHdc() const { return m_hDC; }
-    BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+  HDC GetSafeHdc() const { return m_hDC; }
+  BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
 
-private:
-    HWND m_hWnd;
+ private:
+  HWND m_hWnd;
 };

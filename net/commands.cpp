@@ -24,7 +24,8 @@ bool PassesTests(const CommandRule& rule, const ReceiveArea& reply, int length) 
   if (length < rule.shortestReply || !MatchClientTag(reply)) return false;
   if (!rule.expectedAddress) return true;
   char address[kAddressTextSize];
-  return ReadReplyAddress(reply, length, address) && std::strcmp(address, rule.expectedAddress) == 0;
+  return ReadReplyAddress(reply, length, address) &&
+         std::strcmp(address, rule.expectedAddress) == 0;
 }
 
 // Sends the command's request once and polls for its reply. Datagrams of another opcode and
@@ -67,7 +68,7 @@ void MoveAdapterAddress(AdapterRecord* adapter, const char* newIp) {
 }  // namespace
 
 int32_t AdminLogin() {
-  const CommandRule rule = {BuildLoginRequest, kDeviceReply, kLoginResultOffset + 1,
+  const CommandRule rule = {BuildLoginRequest,     kDeviceReply,           kLoginResultOffset + 1,
                             g_link.workingAddress, kShortCommandPollLimit, kShortCommandDeadlineMs};
   ReceiveArea reply;
   const int length = RunCommandExchange(rule, reply);
@@ -78,7 +79,7 @@ int32_t AdminLogin() {
 
 int32_t FetchShareList() {
   ClearShareList(g_link.shareList);
-  const CommandRule rule = {BuildShareListRequest, kDeviceReply, kAddressReplyLength,
+  const CommandRule rule = {BuildShareListRequest, kDeviceReply,           kAddressReplyLength,
                             g_link.workingAddress, kShortCommandPollLimit, kShortCommandDeadlineMs};
   ReceiveArea reply;
   const int length = RunCommandExchange(rule, reply);
@@ -90,7 +91,8 @@ int32_t FetchShareList() {
 }
 
 int32_t EnableDhcp() {
-  const CommandRule rule = {BuildDhcpRequest, kAddressReply, kAddressReplyLength, nullptr,
+  const CommandRule rule = {BuildDhcpRequest,         kAddressReply,
+                            kAddressReplyLength,      nullptr,
                             kAddressCommandPollLimit, kAddressCommandDeadlineMs};
   ReceiveArea reply;
   const int length = RunCommandExchange(rule, reply);
@@ -104,8 +106,9 @@ int32_t EnableDhcp() {
 
 int32_t SetStaticAddress() {
   const PendingSettings& settings = g_link.pendingSettings;
-  const CommandRule rule = {BuildStaticAddressRequest, kAddressReply, kAddressReplyLength,
-                            settings.newIp, kAddressCommandPollLimit, kAddressCommandDeadlineMs};
+  const CommandRule rule = {BuildStaticAddressRequest, kAddressReply,
+                            kAddressReplyLength,       settings.newIp,
+                            kAddressCommandPollLimit,  kAddressCommandDeadlineMs};
   ReceiveArea reply;
   if (RunCommandExchange(rule, reply) == 0) return 0;
   AdapterRecord* adapter = FindAdapterByAddress(g_link.workingAddress);
@@ -122,7 +125,9 @@ std::unique_ptr<ShareRecord> NewShareRecord() {
   return std::unique_ptr<ShareRecord>(new (std::nothrow) ShareRecord());
 }
 
-int ShareListIsEmpty() { return g_link.shareList.count == 0 ? 1 : 0; }
+int ShareListIsEmpty() {
+  return g_link.shareList.count == 0 ? 1 : 0;
+}
 
 void AppendShare(const char* name) {
   std::unique_ptr<ShareRecord> record = NewShareRecord();
@@ -134,7 +139,8 @@ void AppendShare(const char* name) {
 
 int ShareListHasName(const char* name) {
   if (ShareListIsEmpty()) return 0;
-  for (const ShareRecord* record = g_link.shareList.head.get(); record; record = record->next.get()) {
+  for (const ShareRecord* record = g_link.shareList.head.get(); record;
+       record = record->next.get()) {
     if (std::strcmp(record->name, name) == 0) return 1;
   }
   return 0;

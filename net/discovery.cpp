@@ -39,7 +39,9 @@ std::unique_ptr<AdapterRecord> NewAdapterRecord() {
   return std::unique_ptr<AdapterRecord>(new (std::nothrow) AdapterRecord());
 }
 
-int AdapterListIsEmpty() { return g_link.adapterList.count == 0 ? 1 : 0; }
+int AdapterListIsEmpty() {
+  return g_link.adapterList.count == 0 ? 1 : 0;
+}
 
 void AppendAdapter(const char* name, const char* ip, const char* netmask, const char* gateway,
                    const char* dhcpFlag, const uint8_t deviceTag[kTagSize]) {

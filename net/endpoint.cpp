@@ -142,13 +142,14 @@ void NetworkStartup() {
   // A Linux socket bound to a unicast address hears nothing sent to the group.
   localBindAddress.sin_addr.s_addr = htonl(INADDR_ANY);
 #endif
-  bind(receiveSocket, reinterpret_cast<const sockaddr*>(&localBindAddress), sizeof localBindAddress);
+  bind(receiveSocket, reinterpret_cast<const sockaddr*>(&localBindAddress),
+       sizeof localBindAddress);
 
   ip_mreq membership;
   membership.imr_multiaddr.s_addr = inet_addr(kGroupAddressText);
   membership.imr_interface.s_addr = htonl(INADDR_ANY);
-  setsockopt(receiveSocket, IPPROTO_IP, IP_ADD_MEMBERSHIP, reinterpret_cast<const char*>(&membership),
-             sizeof membership);
+  setsockopt(receiveSocket, IPPROTO_IP, IP_ADD_MEMBERSHIP,
+             reinterpret_cast<const char*>(&membership), sizeof membership);
 
   SetMulticastLoopOff(receiveSocket);
   SetMulticastLoopOff(sendSocket);

@@ -7,7 +7,7 @@ constexpr int kSearchPollPauseMs = 20;
 constexpr int kSearchDeadlineMs = 2400;
 
 constexpr int kCommandPollPauseMs = 100;
-constexpr int kShortCommandPollLimit = 10;   // login, share list: about 1.1 s
+constexpr int kShortCommandPollLimit = 10;  // login, share list: about 1.1 s
 constexpr int kShortCommandDeadlineMs = 2200;
 constexpr int kAddressCommandPollLimit = 100;  // DHCP, static address: about 11 s
 constexpr int kAddressCommandDeadlineMs = 22000;

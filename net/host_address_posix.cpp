@@ -10,7 +10,9 @@
 
 namespace {
 
-bool IsLoopback(const uint8_t octets[4]) { return octets[0] == 127; }
+bool IsLoopback(const uint8_t octets[4]) {
+  return octets[0] == 127;
+}
 
 // The first IPv4 address of an up, non-loopback interface.
 bool FirstInterfaceAddress(uint8_t octets[4]) {
@@ -40,4 +42,6 @@ void FindHostAddress(uint8_t octets[4]) {
   if (!FirstInterfaceAddress(octets)) std::memset(octets, 0, 4);
 }
 
-uint32_t CurrentProcessId() { return uint32_t(getpid()); }
+uint32_t CurrentProcessId() {
+  return uint32_t(getpid());
+}

@@ -16,4 +16,6 @@ void FindHostAddress(uint8_t octets[4]) {
   std::memset(octets, 0, 4);
 }
 
-uint32_t CurrentProcessId() { return uint32_t(GetCurrentProcessId()); }
+uint32_t CurrentProcessId() {
+  return uint32_t(GetCurrentProcessId());
+}

@@ -6,10 +6,18 @@ namespace {
 Link* installedLink = nullptr;
 }
 
-Link& ActiveLink() { return installedLink ? *installedLink : SocketLink(); }
+Link& ActiveLink() {
+  return installedLink ? *installedLink : SocketLink();
+}
 
-void SetActiveLink(Link* link) { installedLink = link; }
+void SetActiveLink(Link* link) {
+  installedLink = link;
+}
 
-void SendRequest(const uint8_t* bytes, int count) { ActiveLink().Send(bytes, count); }
+void SendRequest(const uint8_t* bytes, int count) {
+  ActiveLink().Send(bytes, count);
+}
 
-PollResult PollReply(ReceiveArea& area) { return ActiveLink().Poll(area); }
+PollResult PollReply(ReceiveArea& area) {
+  return ActiveLink().Poll(area);
+}

@@ -16,8 +16,12 @@ void ClearList(List& list) {
 
 }  // namespace
 
-void ClearAdapterList(AdapterList& list) { ClearList(list); }
-void ClearShareList(ShareList& list) { ClearList(list); }
+void ClearAdapterList(AdapterList& list) {
+  ClearList(list);
+}
+void ClearShareList(ShareList& list) {
+  ClearList(list);
+}
 
 void ResetDeviceLinkState() {
   ClearAdapterList(g_link.adapterList);

@@ -83,4 +83,6 @@ void LinkAtTail(List& list, std::unique_ptr<Record> record) {
 // Bounded copy into a fixed text field: at most size - 1 characters and always a zero.
 void CopyText(char* field, int size, const char* text);
 template <int N>
-void CopyText(char (&field)[N], const char* text) { CopyText(field, N, text); }
+void CopyText(char (&field)[N], const char* text) {
+  CopyText(field, N, text);
+}

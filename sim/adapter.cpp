@@ -36,7 +36,8 @@ Response SimulatedAdapter::Search(const Request& request) {
   if (knobs.searchAnswers >= 0 && searchesAnswered_ >= knobs.searchAnswers)
     return {{}, settings_.name + ": search not answered (answers used up)"};
   ++searchesAnswered_;
-  return {Shape(EncodeSearchReply(request.clientTag, Description()), knobs.searchDelayMs, false), {}};
+  return {Shape(EncodeSearchReply(request.clientTag, Description()), knobs.searchDelayMs, false),
+          {}};
 }
 
 Response SimulatedAdapter::Login(const Request& request, int64_t nowMs) {
@@ -47,13 +48,15 @@ Response SimulatedAdapter::Login(const Request& request, int64_t nowMs) {
     loginTimes_.erase(request.clientTag);
   }
   const uint8_t result = accepted ? settings_.knobs.loginResult : 0;
-  return {Shape(EncodeLoginReply(request.clientTag, DeviceTag(), result), settings_.knobs.commandDelayMs, true),
-          settings_.name + (accepted ? ": login accepted" : ": login refused") + " for '" + request.user + "'"};
+  return {Shape(EncodeLoginReply(request.clientTag, DeviceTag(), result),
+                settings_.knobs.commandDelayMs, true),
+          settings_.name + (accepted ? ": login accepted" : ": login refused") + " for '" +
+              request.user + "'"};
 }
 
 Response SimulatedAdapter::ShareList(const Request& request) {
-  return {Shape(EncodeShareListReply(request.clientTag, DeviceTag(), settings_.shares), settings_.knobs.commandDelayMs,
-                true),
+  return {Shape(EncodeShareListReply(request.clientTag, DeviceTag(), settings_.shares),
+                settings_.knobs.commandDelayMs, true),
           {}};
 }
 
@@ -67,7 +70,9 @@ Response SimulatedAdapter::ChangeAddress(const Request& request, int64_t nowMs) 
   // Unanswered rather than answered with the old address: the client takes any address reply
   // to a DHCP command as success.
   if (knobs.loginRequired && !LoggedIn(request.clientTag, nowMs))
-    return {{}, settings_.name + ": address command refused, no login from this client in the last minute"};
+    return {
+        {},
+        settings_.name + ": address command refused, no login from this client in the last minute"};
   if (knobs.reportOldAddress)
     return {Shape(EncodeAddressReply(request.clientTag, DeviceTag()), knobs.commandDelayMs, true),
             settings_.name + ": address command ignored, old address reported"};
@@ -83,21 +88,23 @@ Response SimulatedAdapter::ChangeAddress(const Request& request, int64_t nowMs) 
     dhcp_ = false;
   }
   return {Shape(EncodeAddressReply(request.clientTag, DeviceTag()), knobs.commandDelayMs, true),
-          settings_.name + ": now " + FormatIpv4(ip_) + " netmask " + FormatIpv4(netmask_) + " gateway " +
-              FormatIpv4(gateway_) + (dhcp_ ? " (DHCP)" : " (static)")};
+          settings_.name + ": now " + FormatIpv4(ip_) + " netmask " + FormatIpv4(netmask_) +
+              " gateway " + FormatIpv4(gateway_) + (dhcp_ ? " (DHCP)" : " (static)")};
 }
 
 std::vector<Outgoing> SimulatedAdapter::Shape(Datagram reply, int delayMs, bool isCommand) const {
   const AdapterKnobs& knobs = settings_.knobs;
   if (knobs.wrongClientTag) reply[kClientTagOffset] ^= 0xFF;
-  if (knobs.truncateTo >= 0 && size_t(knobs.truncateTo) < reply.size()) reply.resize(knobs.truncateTo);
+  if (knobs.truncateTo >= 0 && size_t(knobs.truncateTo) < reply.size())
+    reply.resize(knobs.truncateTo);
   reply.insert(reply.end(), size_t(knobs.overlongBy), 0);
 
   std::vector<Outgoing> out;
   if (isCommand && knobs.floodMs > 0 && !reply.empty()) {
     Datagram foreign = reply;
     foreign[0] = static_cast<uint8_t>(knobs.floodOpcode);
-    for (int at = 0; at < knobs.floodMs; at += kFloodIntervalMs) out.push_back({delayMs + at, foreign});
+    for (int at = 0; at < knobs.floodMs; at += kFloodIntervalMs)
+      out.push_back({delayMs + at, foreign});
     delayMs += knobs.floodMs;
   }
   if (knobs.foreignFirstOpcode >= 0 && !reply.empty()) {

@@ -15,19 +15,19 @@
 
 // How an adapter misbehaves; the defaults make a well-behaved one.
 struct AdapterKnobs {
-  int searchAnswers = -1;        // answer only the first N searches; -1: all of them
-  int searchDelayMs = 0;         // pause before each search reply
-  int commandDelayMs = 0;        // pause before each command reply ("answers late")
-  bool wrongClientTag = false;   // every datagram carries a client tag that is not the asker's
-  int truncateTo = -1;           // replies cut to this many bytes; -1: whole
-  int overlongBy = 0;            // zero bytes added after each reply
-  bool silentToCommands = false; // never answers logins, share lists or address commands
-  bool reportOldAddress = false; // address commands are ignored, but answered with the old address
-  int foreignFirstOpcode = -1;   // before each reply, a copy of it with this opcode; -1: none
-  int floodMs = 0;               // before each command reply, datagrams of floodOpcode for this long
+  int searchAnswers = -1;         // answer only the first N searches; -1: all of them
+  int searchDelayMs = 0;          // pause before each search reply
+  int commandDelayMs = 0;         // pause before each command reply ("answers late")
+  bool wrongClientTag = false;    // every datagram carries a client tag that is not the asker's
+  int truncateTo = -1;            // replies cut to this many bytes; -1: whole
+  int overlongBy = 0;             // zero bytes added after each reply
+  bool silentToCommands = false;  // never answers logins, share lists or address commands
+  bool reportOldAddress = false;  // address commands are ignored, but answered with the old address
+  int foreignFirstOpcode = -1;    // before each reply, a copy of it with this opcode; -1: none
+  int floodMs = 0;  // before each command reply, datagrams of floodOpcode for this long
   int floodOpcode = 7;
-  uint8_t loginResult = 1;       // the result byte of an accepted login
-  bool loginRequired = true;     // address commands only after a login in the last minute
+  uint8_t loginResult = 1;    // the result byte of an accepted login
+  bool loginRequired = true;  // address commands only after a login in the last minute
 };
 
 struct AdapterSettings {

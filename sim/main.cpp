@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!options.interfaceName.empty() && !InterfaceExists(options.interfaceName)) {
-    std::fprintf(stderr, "dunmere-sim: no network interface '%s' here\n", options.interfaceName.c_str());
+    std::fprintf(stderr, "dunmere-sim: no network interface '%s' here\n",
+                 options.interfaceName.c_str());
     return 2;
   }
   EventLog log;

@@ -27,10 +27,10 @@ long ParseNumber(const std::string& key, const std::string& text, long low, long
   char* end = nullptr;
   const bool isHex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
   const long value = std::strtol(text.c_str(), &end, isHex ? 16 : 10);
-  if (text.empty() || *end != 0 || errno == ERANGE || text[0] == '-' || text[0] == '+' || text[0] == ' ' ||
-      value < low || value > high)
-    throw BadInput(key + " wants a number from " + std::to_string(low) + " to " + std::to_string(high) +
-                   ", not '" + text + "'");
+  if (text.empty() || *end != 0 || errno == ERANGE || text[0] == '-' || text[0] == '+' ||
+      text[0] == ' ' || value < low || value > high)
+    throw BadInput(key + " wants a number from " + std::to_string(low) + " to " +
+                   std::to_string(high) + ", not '" + text + "'");
   return value;
 }
 
@@ -42,7 +42,8 @@ bool ParseFlag(const std::string& key, const std::string& text) {
 
 Ipv4 ParseAddress(const std::string& key, const std::string& text) {
   const auto address = ParseIpv4(text);
-  if (!address) throw BadInput(key + " wants a dotted IPv4 address such as 10.213.1.10, not '" + text + "'");
+  if (!address)
+    throw BadInput(key + " wants a dotted IPv4 address such as 10.213.1.10, not '" + text + "'");
   return *address;
 }
 
@@ -51,58 +52,76 @@ std::array<uint8_t, 6> ParseIdentity(const std::string& text) {
   const bool wellFormed = text.size() == 17 && [&] {
     for (size_t i = 0; i < text.size(); ++i) {
       const bool separator = i % 3 == 2;
-      if (separator ? (text[i] != ':' && text[i] != '-') : !std::isxdigit(static_cast<unsigned char>(text[i])))
+      if (separator ? (text[i] != ':' && text[i] != '-')
+                    : !std::isxdigit(static_cast<unsigned char>(text[i])))
         return false;
     }
     return true;
   }();
-  if (!wellFormed) throw BadInput("id wants six hex bytes such as 02:00:5e:10:00:01, not '" + text + "'");
+  if (!wellFormed)
+    throw BadInput("id wants six hex bytes such as 02:00:5e:10:00:01, not '" + text + "'");
   for (size_t i = 0; i < identity.size(); ++i)
     identity[i] = static_cast<uint8_t>(std::stoul(text.substr(i * 3, 2), nullptr, 16));
   return identity;
 }
 
 std::string CheckedText(const std::string& key, const std::string& text, size_t limit) {
-  if (text.size() > limit) throw BadInput(key + " is longer than " + std::to_string(limit) + " bytes");
+  if (text.size() > limit)
+    throw BadInput(key + " is longer than " + std::to_string(limit) + " bytes");
   return text;
 }
 
-using KeySetter = std::function<void(AdapterSettings&, const std::string& key, const std::string& value)>;
+using KeySetter =
+    std::function<void(AdapterSettings&, const std::string& key, const std::string& value)>;
 
 const std::map<std::string, KeySetter>& AdapterKeys() {
   static const std::map<std::string, KeySetter> keys = {
-      {"name", [](AdapterSettings& a, auto& k, auto& v) { a.name = CheckedText(k, v, kMaxNameBytes); }},
+      {"name",
+       [](AdapterSettings& a, auto& k, auto& v) { a.name = CheckedText(k, v, kMaxNameBytes); }},
       {"ip", [](AdapterSettings& a, auto& k, auto& v) { a.ip = ParseAddress(k, v); }},
       {"netmask", [](AdapterSettings& a, auto& k, auto& v) { a.netmask = ParseAddress(k, v); }},
       {"gateway", [](AdapterSettings& a, auto& k, auto& v) { a.gateway = ParseAddress(k, v); }},
       {"dhcp", [](AdapterSettings& a, auto& k, auto& v) { a.dhcp = ParseFlag(k, v); }},
       {"id", [](AdapterSettings& a, auto&, auto& v) { a.identity = ParseIdentity(v); }},
-      {"password", [](AdapterSettings& a, auto& k, auto& v) { a.adminPassword = CheckedText(k, v, kMaxSharesBytes); }},
-      {"shares", [](AdapterSettings& a, auto& k, auto& v) { a.shares = CheckedText(k, v, kMaxSharesBytes); }},
+      {"password", [](AdapterSettings& a, auto& k,
+                      auto& v) { a.adminPassword = CheckedText(k, v, kMaxSharesBytes); }},
+      {"shares",
+       [](AdapterSettings& a, auto& k, auto& v) { a.shares = CheckedText(k, v, kMaxSharesBytes); }},
       {"lease", [](AdapterSettings& a, auto& k, auto& v) { a.leaseIp = ParseAddress(k, v); }},
-      {"lease-netmask", [](AdapterSettings& a, auto& k, auto& v) { a.leaseNetmask = ParseAddress(k, v); }},
-      {"lease-gateway", [](AdapterSettings& a, auto& k, auto& v) { a.leaseGateway = ParseAddress(k, v); }},
-      {"search-answers",
-       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.searchAnswers = ParseNumber(k, v, 0, INT_MAX); }},
-      {"search-delay",
-       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.searchDelayMs = ParseNumber(k, v, 0, kMaxDelayMs); }},
+      {"lease-netmask",
+       [](AdapterSettings& a, auto& k, auto& v) { a.leaseNetmask = ParseAddress(k, v); }},
+      {"lease-gateway",
+       [](AdapterSettings& a, auto& k, auto& v) { a.leaseGateway = ParseAddress(k, v); }},
+      {"search-answers", [](AdapterSettings& a, auto& k,
+                            auto& v) { a.knobs.searchAnswers = ParseNumber(k, v, 0, INT_MAX); }},
+      {"search-delay", [](AdapterSettings& a, auto& k,
+                          auto& v) { a.knobs.searchDelayMs = ParseNumber(k, v, 0, kMaxDelayMs); }},
       {"command-delay",
-       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.commandDelayMs = ParseNumber(k, v, 0, kMaxDelayMs); }},
-      {"wrong-tag", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.wrongClientTag = ParseFlag(k, v); }},
-      {"truncate", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.truncateTo = ParseNumber(k, v, 0, INT_MAX); }},
-      {"overlong",
-       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.overlongBy = ParseNumber(k, v, 0, kMaxOverlong); }},
-      {"silent", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.silentToCommands = ParseFlag(k, v); }},
-      {"old-address", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.reportOldAddress = ParseFlag(k, v); }},
-      {"foreign-first",
-       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.foreignFirstOpcode = ParseNumber(k, v, 0, 255); }},
-      {"flood", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.floodMs = ParseNumber(k, v, 0, kMaxFloodMs); }},
-      {"flood-opcode", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.floodOpcode = ParseNumber(k, v, 0, 255); }},
+       [](AdapterSettings& a, auto& k, auto& v) {
+         a.knobs.commandDelayMs = ParseNumber(k, v, 0, kMaxDelayMs);
+       }},
+      {"wrong-tag",
+       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.wrongClientTag = ParseFlag(k, v); }},
+      {"truncate", [](AdapterSettings& a, auto& k,
+                      auto& v) { a.knobs.truncateTo = ParseNumber(k, v, 0, INT_MAX); }},
+      {"overlong", [](AdapterSettings& a, auto& k,
+                      auto& v) { a.knobs.overlongBy = ParseNumber(k, v, 0, kMaxOverlong); }},
+      {"silent",
+       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.silentToCommands = ParseFlag(k, v); }},
+      {"old-address",
+       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.reportOldAddress = ParseFlag(k, v); }},
+      {"foreign-first", [](AdapterSettings& a, auto& k,
+                           auto& v) { a.knobs.foreignFirstOpcode = ParseNumber(k, v, 0, 255); }},
+      {"flood", [](AdapterSettings& a, auto& k,
+                   auto& v) { a.knobs.floodMs = ParseNumber(k, v, 0, kMaxFloodMs); }},
+      {"flood-opcode", [](AdapterSettings& a, auto& k,
+                          auto& v) { a.knobs.floodOpcode = ParseNumber(k, v, 0, 255); }},
       {"login-result",
        [](AdapterSettings& a, auto& k, auto& v) {
          a.knobs.loginResult = static_cast<uint8_t>(ParseNumber(k, v, 0, 255));
        }},
-      {"login-required", [](AdapterSettings& a, auto& k, auto& v) { a.knobs.loginRequired = ParseFlag(k, v); }},
+      {"login-required",
+       [](AdapterSettings& a, auto& k, auto& v) { a.knobs.loginRequired = ParseFlag(k, v); }},
   };
   return keys;
 }
@@ -116,7 +135,8 @@ AdapterSettings ParseAdapter(const std::string& settings, size_t index) {
   std::string piece;
   while (std::getline(pieces, piece, ',')) {
     const size_t equals = piece.find('=');
-    if (equals == std::string::npos) throw BadInput("adapter setting '" + piece + "' is not key=value");
+    if (equals == std::string::npos)
+      throw BadInput("adapter setting '" + piece + "' is not key=value");
     const std::string key = piece.substr(0, equals);
     const auto setter = AdapterKeys().find(key);
     if (setter == AdapterKeys().end()) throw BadInput("unknown adapter setting '" + key + "'");
@@ -148,17 +168,28 @@ class Parser {
         if (i + 1 >= args.size()) throw BadInput(option + " needs a value");
         return args[++i];
       };
-      if (option == "--help" || option == "-h") options_.help = true;
-      else if (option == "--adapter") options_.adapters.push_back(ParseAdapter(value(), options_.adapters.size()));
-      else if (option == "--interface") options_.interfaceName = value();
-      else if (option == "--reply-to") options_.replyTo = ParseReplyTarget(value());
-      else if (option == "--port") options_.port = ParseNumber(option, value(), 1, 65535);
-      else if (option == "--log") options_.logPath = value();
-      else if (option == "--hex") options_.hex = true;
-      else if (option == "--loopback") options_.loopback = true;
-      else if (option == "--config" && !inFile) ReadFile(value());
-      else if (option == "--config") throw BadInput("--config inside an option file");
-      else throw BadInput("unknown option '" + option + "'");
+      if (option == "--help" || option == "-h")
+        options_.help = true;
+      else if (option == "--adapter")
+        options_.adapters.push_back(ParseAdapter(value(), options_.adapters.size()));
+      else if (option == "--interface")
+        options_.interfaceName = value();
+      else if (option == "--reply-to")
+        options_.replyTo = ParseReplyTarget(value());
+      else if (option == "--port")
+        options_.port = ParseNumber(option, value(), 1, 65535);
+      else if (option == "--log")
+        options_.logPath = value();
+      else if (option == "--hex")
+        options_.hex = true;
+      else if (option == "--loopback")
+        options_.loopback = true;
+      else if (option == "--config" && !inFile)
+        ReadFile(value());
+      else if (option == "--config")
+        throw BadInput("--config inside an option file");
+      else
+        throw BadInput("unknown option '" + option + "'");
     }
   }
 
@@ -182,7 +213,8 @@ class Parser {
       const std::string content = line.substr(start, end - start + 1);
       const size_t space = content.find_first_of(" \t");
       std::vector<std::string> args{"--" + content.substr(0, space)};
-      if (space != std::string::npos) args.push_back(content.substr(content.find_first_not_of(" \t", space)));
+      if (space != std::string::npos)
+        args.push_back(content.substr(content.find_first_not_of(" \t", space)));
       try {
         Parse(args, true);
       } catch (const BadInput& bad) {
@@ -196,10 +228,12 @@ class Parser {
 
 }  // namespace
 
-bool ParseCommandLine(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
+bool ParseCommandLine(const std::vector<std::string>& args, SimOptions& options,
+                      std::string& error) {
   try {
     Parser(options).Parse(args, false);
-    if (!options.help && options.adapters.empty()) throw BadInput("no adapter given (use --adapter or --config)");
+    if (!options.help && options.adapters.empty())
+      throw BadInput("no adapter given (use --adapter or --config)");
     return true;
   } catch (const BadInput& bad) {
     error = bad.what();

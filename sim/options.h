@@ -16,13 +16,14 @@ struct SimOptions {
   std::string interfaceName;  // empty: the system's choice
   ReplyTarget replyTo = ReplyTarget::kGroup;
   int port = kAdapterPort;
-  std::string logPath;        // empty: standard output
-  bool hex = false;           // log every received datagram in full
-  bool loopback = false;      // let this host's own sockets see the replies sent to the group
+  std::string logPath;    // empty: standard output
+  bool hex = false;       // log every received datagram in full
+  bool loopback = false;  // let this host's own sockets see the replies sent to the group
   bool help = false;
 };
 
 // False with a message naming the bad argument. `args` excludes the program name.
-bool ParseCommandLine(const std::vector<std::string>& args, SimOptions& options, std::string& error);
+bool ParseCommandLine(const std::vector<std::string>& args, SimOptions& options,
+                      std::string& error);
 
 extern const char kUsageText[];

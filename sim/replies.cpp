@@ -25,7 +25,8 @@ Datagram EncodeSearchReply(const Tag& clientTag, const AdapterDescription& adapt
   datagram[kDhcpFlagOffset] = static_cast<uint8_t>(adapter.dhcpFlag);
   WriteAddressField(datagram, kNetmaskOffset, adapter.netmask);
   WriteAddressField(datagram, kGatewayOffset, adapter.gateway);
-  WriteLittleEndian32(datagram.data() + kTextLengthOffset, static_cast<uint32_t>(adapter.name.size()));
+  WriteLittleEndian32(datagram.data() + kTextLengthOffset,
+                      static_cast<uint32_t>(adapter.name.size()));
   datagram.insert(datagram.end(), adapter.name.begin(), adapter.name.end());
   return datagram;
 }
@@ -36,7 +37,8 @@ Datagram EncodeLoginReply(const Tag& clientTag, const Tag& deviceTag, uint8_t re
   return datagram;
 }
 
-Datagram EncodeShareListReply(const Tag& clientTag, const Tag& deviceTag, const std::string& shares) {
+Datagram EncodeShareListReply(const Tag& clientTag, const Tag& deviceTag,
+                              const std::string& shares) {
   Datagram datagram = Header(kDeviceReply, clientTag, deviceTag, kDataOffset);
   datagram.insert(datagram.end(), shares.begin(), shares.end());
   return datagram;

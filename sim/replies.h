@@ -28,7 +28,8 @@ Datagram EncodeSearchReply(const Tag& clientTag, const AdapterDescription& adapt
 Datagram EncodeLoginReply(const Tag& clientTag, const Tag& deviceTag, uint8_t result);
 
 // Opcode 4 with the ':'-separated share names from 28, no terminator.
-Datagram EncodeShareListReply(const Tag& clientTag, const Tag& deviceTag, const std::string& shares);
+Datagram EncodeShareListReply(const Tag& clientTag, const Tag& deviceTag,
+                              const std::string& shares);
 
 // Opcode 6; its device tag carries the address that the reply reports.
 Datagram EncodeAddressReply(const Tag& clientTag, const Tag& deviceTag);

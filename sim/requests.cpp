@@ -36,10 +36,12 @@ Decoded DecodeLogin(const uint8_t* bytes, size_t length, Decoded decoded) {
 Decoded DecodeStaticAddress(const uint8_t* bytes, size_t length, Decoded decoded) {
   const auto netmask = ReadAddressField(bytes + kNetmaskOffset);
   const auto gateway = ReadAddressField(bytes + kGatewayOffset);
-  if (!netmask || !gateway) return Malformed("static address request with a bad netmask or gateway");
+  if (!netmask || !gateway)
+    return Malformed("static address request with a bad netmask or gateway");
   const uint32_t textLength = ReadLittleEndian32(bytes + kTextLengthOffset);
   if (textLength > length - kTextOffset) return Malformed("new address runs past the datagram");
-  const auto ip = ParseIpv4(std::string_view(reinterpret_cast<const char*>(bytes + kTextOffset), textLength));
+  const auto ip =
+      ParseIpv4(std::string_view(reinterpret_cast<const char*>(bytes + kTextOffset), textLength));
   if (!ip) return Malformed("static address request with a bad new address");
   decoded.request.kind = RequestKind::kStaticAddress;
   decoded.request.newIp = *ip;
@@ -54,7 +56,8 @@ Decoded DecodeRequest(const uint8_t* bytes, size_t length) {
   if (length == 0) return {DecodeStatus::kNotARequest, {}, "empty datagram"};
   const uint8_t opcode = bytes[0];
   if (opcode != kSearchRequest && opcode != kDeviceRequest && opcode != kAddressRequest)
-    return {DecodeStatus::kNotARequest, {}, "opcode " + std::to_string(opcode) + " is not a request"};
+    return {
+        DecodeStatus::kNotARequest, {}, "opcode " + std::to_string(opcode) + " is not a request"};
   if (length < size_t(1 + kTagSize)) return Malformed("request shorter than its client tag");
 
   Decoded decoded{DecodeStatus::kRequest, {}, {}};
@@ -67,7 +70,8 @@ Decoded DecodeRequest(const uint8_t* bytes, size_t length) {
   if (opcode == kDeviceRequest) {
     if (sub == kSubLogin) return DecodeLogin(bytes, length, decoded);
     if (sub == kSubShareList) {
-      if (length < size_t(kDataOffset)) return Malformed("share-list request shorter than 28 bytes");
+      if (length < size_t(kDataOffset))
+        return Malformed("share-list request shorter than 28 bytes");
       decoded.request.kind = RequestKind::kShareList;
       return decoded;
     }
@@ -79,5 +83,6 @@ Decoded DecodeRequest(const uint8_t* bytes, size_t length) {
     }
     if (sub == kSubStaticAddress) return DecodeStaticAddress(bytes, length, decoded);
   }
-  return Malformed("unknown sub-command " + std::to_string(sub) + " for opcode " + std::to_string(opcode));
+  return Malformed("unknown sub-command " + std::to_string(sub) + " for opcode " +
+                   std::to_string(opcode));
 }

@@ -18,7 +18,7 @@ enum class RequestKind { kSearch, kLogin, kShareList, kDhcp, kStaticAddress };
 struct Request {
   RequestKind kind = RequestKind::kSearch;
   Tag clientTag{};
-  Tag deviceTag{};  // all but kSearch: the adapter the command is for
+  Tag deviceTag{};       // all but kSearch: the adapter the command is for
   std::string user;      // kLogin
   std::string password;  // kLogin
   Ipv4 newIp{};          // kStaticAddress

@@ -14,28 +14,34 @@ namespace {
 volatile sig_atomic_t g_stopRequested = 0;
 sigset_t g_waitMask;  // the mask during the wait: stop signals let through
 
-void RequestStop(int) { g_stopRequested = 1; }
+void RequestStop(int) {
+  g_stopRequested = 1;
+}
 
 constexpr size_t kReceiveSize = 65536;
 
-void Take(const SimOptions& options, Lan& lan, UdpEndpoint& endpoint, EventLog& log, SendQueue& queue,
-          std::vector<uint8_t>& buffer) {
+void Take(const SimOptions& options, Lan& lan, UdpEndpoint& endpoint, EventLog& log,
+          SendQueue& queue, std::vector<uint8_t>& buffer) {
   uint32_t source = 0;
   uint16_t sourcePort = 0;
   const long length = endpoint.Receive(buffer.data(), buffer.size(), source, sourcePort);
   if (length < 0) return;
   const int64_t now = MonotonicMilliseconds();
-  std::string line = "recv op=" + std::to_string(length > 0 ? buffer[0] : -1) + " len=" + std::to_string(length) +
-                     " from=" + AddressText(source) + ":" + std::to_string(sourcePort);
+  std::string line = "recv op=" + std::to_string(length > 0 ? buffer[0] : -1) +
+                     " len=" + std::to_string(length) + " from=" + AddressText(source) + ":" +
+                     std::to_string(sourcePort);
   if (options.hex) line += " hex=" + HexText(buffer.data(), size_t(length));
   log.Write(line);
 
   LanResponse response = lan.Receive(buffer.data(), size_t(length), now);
-  if (response.decoded.status != DecodeStatus::kRequest) log.Write("drop " + response.decoded.problem);
+  if (response.decoded.status != DecodeStatus::kRequest)
+    log.Write("drop " + response.decoded.problem);
   for (const std::string& note : response.notes) log.Write("note " + note);
-  const uint32_t destination = options.replyTo == ReplyTarget::kSender ? source : inet_addr(kGroupAddressText);
+  const uint32_t destination =
+      options.replyTo == ReplyTarget::kSender ? source : inet_addr(kGroupAddressText);
   for (LanOutgoing& datagram : response.datagrams)
-    queue.Add(now + datagram.delayMs, std::move(datagram.bytes), destination, std::move(datagram.adapter));
+    queue.Add(now + datagram.delayMs, std::move(datagram.bytes), destination,
+              std::move(datagram.adapter));
 }
 
 void SendDue(const SimOptions& options, UdpEndpoint& endpoint, EventLog& log, SendQueue& queue) {
@@ -43,8 +49,9 @@ void SendDue(const SimOptions& options, UdpEndpoint& endpoint, EventLog& log, Se
     std::string error;
     const int opcode = due->bytes.empty() ? -1 : due->bytes[0];
     if (endpoint.Send(due->bytes.data(), due->bytes.size(), due->destination, error))
-      log.Write("send op=" + std::to_string(opcode) + " len=" + std::to_string(due->bytes.size()) + " to=" +
-                   AddressText(due->destination) + ":" + std::to_string(options.port) + " adapter=" + due->adapter);
+      log.Write("send op=" + std::to_string(opcode) + " len=" + std::to_string(due->bytes.size()) +
+                " to=" + AddressText(due->destination) + ":" + std::to_string(options.port) +
+                " adapter=" + due->adapter);
     else
       log.Write("error " + error);
   }
@@ -70,10 +77,10 @@ void InstallStopSignals() {
 int RunLoop(const SimOptions& options, Lan& lan, UdpEndpoint& endpoint, EventLog& log) {
   SendQueue queue;
   std::vector<uint8_t> buffer(kReceiveSize);
-  log.Write("ready port=" + std::to_string(options.port) + " group=" + kGroupAddressText + " interface=" +
-               (options.interfaceName.empty() ? "default" : options.interfaceName) +
-               " reply-to=" + (options.replyTo == ReplyTarget::kSender ? "sender" : "group") +
-               " adapters=" + std::to_string(lan.Adapters().size()));
+  log.Write("ready port=" + std::to_string(options.port) + " group=" + kGroupAddressText +
+            " interface=" + (options.interfaceName.empty() ? "default" : options.interfaceName) +
+            " reply-to=" + (options.replyTo == ReplyTarget::kSender ? "sender" : "group") +
+            " adapters=" + std::to_string(lan.Adapters().size()));
   while (!g_stopRequested) {
     pollfd readable{endpoint.Descriptor(), POLLIN, 0};
     timespec timeout{};

@@ -1,6 +1,7 @@
 #include "sim/options.h"
 
-const char kUsageText[] = R"(Usage: dunmere-sim [OPTION...] --adapter SETTINGS [--adapter SETTINGS ...]
+const char kUsageText[] =
+    R"(Usage: dunmere-sim [OPTION...] --adapter SETTINGS [--adapter SETTINGS ...]
 
 Answers the adapters' UDP protocol (port 13579, group 224.0.0.1) as one or more simulated
 adapters. Run it only where its datagrams cannot leave the machine: inside a namespace of

@@ -12,4 +12,6 @@ const MessageMap* CAboutDialog::GetMessageMap() const {
   return &map;
 }
 
-void CAboutDialog::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
+void CAboutDialog::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+}

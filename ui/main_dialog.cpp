@@ -136,8 +136,8 @@ void CMainDialog::FillLinkList(int adapterRow, ServerComparison serverComparison
        share = share->next.get(), ++row) {
     InsertEmptyRow(*m_pLinkList, row);
     m_pLinkList->SetItemText(row, 0, share->name);
-    if (const char* drive = ShareLocation(MappedDriveTable, adapterName, adapterIp, share->name,
-                                          serverComparison))
+    if (const char* drive =
+            ShareLocation(MappedDriveTable, adapterName, adapterIp, share->name, serverComparison))
       m_pLinkList->SetItemText(row, 1, drive);
   }
 }
@@ -149,8 +149,7 @@ void CMainDialog::FillDriveCombo() {
   m_driveCombo.SetCurSel(items.selectedIndex);
 }
 
-void CMainDialog::ScanSelectedAdapterRows(int startRow,
-                                          const std::function<bool(int row)>& visit) {
+void CMainDialog::ScanSelectedAdapterRows(int startRow, const std::function<bool(int row)>& visit) {
   for (int row = startRow; row < m_pAdapterList->GetItemCount(); ++row) {
     if (m_pAdapterList->GetItemState(row, LVIS_SELECTED) == LVIS_SELECTED && !visit(row)) return;
   }
@@ -180,7 +179,9 @@ void CMainDialog::OnPaint() {
   }
 }
 
-HICON CMainDialog::OnQueryDragIcon() { return m_hIcon; }
+HICON CMainDialog::OnQueryDragIcon() {
+  return m_hIcon;
+}
 
 void CMainDialog::OnConfiguration() {
   int selectedRow = -1;

@@ -2,7 +2,9 @@
 
 namespace {
 
-char FoldAsciiUpper(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+char FoldAsciiUpper(char c) {
+  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 

@@ -25,7 +25,8 @@ TEST(CliOptions, AcceptsEachCommandWithItsArguments) {
   EXPECT_EQ(o.password, std::optional<std::string>("secret"));
 
   ASSERT_FALSE(Parse({"static", "--ip", "10.0.0.2", "10.0.0.9", "--netmask", "255.0.0.0",
-                      "--gateway", "10.0.0.1", "--json"}, o));
+                      "--gateway", "10.0.0.1", "--json"},
+                     o));
   EXPECT_EQ(o.command, CliCommand::kStatic);
   EXPECT_EQ(o.address, "10.0.0.9");
   EXPECT_EQ(o.newIp, "10.0.0.2");

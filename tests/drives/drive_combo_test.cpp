@@ -61,7 +61,7 @@ TEST_F(DriveComboTest, AsksTheTypeOfEveryLetterInOrderWithoutABackslash) {
 }
 
 TEST_F(DriveComboTest, NeverOffersAThroughCWhateverTheirState) {
-  drives.Connect('A', "\\\\SRV\\floppy");  // a network drive, mapped
+  drives.Connect('A', "\\\\SRV\\floppy");   // a network drive, mapped
   drives.SetDriveType('B', kDriveUnknown);  // free
   drives.FailConnectionQuery('C', kErrorNoNetwork);
   drives.SetDriveType('C', kDriveRemote);  // a network drive whose query fails
@@ -77,7 +77,9 @@ struct DriveTypeCase {
   bool offered;
 };
 
-void PrintTo(const DriveTypeCase& example, std::ostream* out) { *out << "type " << example.type; }
+void PrintTo(const DriveTypeCase& example, std::ostream* out) {
+  *out << "type " << example.type;
+}
 
 class DriveTypeFilter : public DriveComboTest,
                         public ::testing::WithParamInterface<DriveTypeCase> {};
@@ -90,15 +92,13 @@ TEST_P(DriveTypeFilter, OffersOnlyLettersThatAreNoLocalMedium) {
   EXPECT_EQ(GetParam().offered ? 23u : 22u, items.texts.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(DriveTypes, DriveTypeFilter,
-                         ::testing::Values(DriveTypeCase{kDriveUnknown, true},
-                                           DriveTypeCase{kDriveNoRootDir, true},
-                                           DriveTypeCase{kDriveRemovable, false},
-                                           DriveTypeCase{kDriveFixed, false},
-                                           DriveTypeCase{kDriveRemote, true},
-                                           DriveTypeCase{kDriveCdRom, false},
-                                           DriveTypeCase{kDriveRamDisk, false},
-                                           DriveTypeCase{7, true}, DriveTypeCase{0xFFFFFFFFu, true}));
+INSTANTIATE_TEST_SUITE_P(
+    DriveTypes, DriveTypeFilter,
+    ::testing::Values(DriveTypeCase{kDriveUnknown, true}, DriveTypeCase{kDriveNoRootDir, true},
+                      DriveTypeCase{kDriveRemovable, false}, DriveTypeCase{kDriveFixed, false},
+                      DriveTypeCase{kDriveRemote, true}, DriveTypeCase{kDriveCdRom, false},
+                      DriveTypeCase{kDriveRamDisk, false}, DriveTypeCase{7, true},
+                      DriveTypeCase{0xFFFFFFFFu, true}));
 
 TEST_F(DriveComboTest, ANetworkDriveWithoutAUsableMappingIsPlainAndCanBeTheDefault) {
   MapDThroughZ();

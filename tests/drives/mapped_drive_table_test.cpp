@@ -50,7 +50,9 @@ struct RemoteNameCase {
   std::string share;
 };
 
-void PrintTo(const RemoteNameCase& example, std::ostream* out) { *out << example.label; }
+void PrintTo(const RemoteNameCase& example, std::ostream* out) {
+  *out << example.label;
+}
 
 class RemoteNameSplit : public DriveTest, public ::testing::WithParamInterface<RemoteNameCase> {};
 
@@ -74,23 +76,23 @@ const std::string kShare252(252, 'm');  // with \\, the server S and \ the name 
 
 INSTANTIATE_TEST_SUITE_P(
     RemoteNames, RemoteNameSplit,
-    ::testing::Values(
-        RemoteNameCase{"plain", "\\\\SRV\\music", "SRV", "music"},
-        RemoteNameCase{"deeper_path", "\\\\SRV\\music\\old", "SRV", "music\\old"},
-        RemoteNameCase{"empty_share", "\\\\SRV\\", "SRV", ""},
-        RemoteNameCase{"empty_server", "\\\\\\music", "", "music"},
-        RemoteNameCase{"leading_two_unexamined", "a\\bc\\d", "bc", "d"},
-        RemoteNameCase{"backslash_at_position_2", "\\\\\\\\x", "", "\\x"},
-        RemoteNameCase{"no_separator", "\\\\SRV", "", ""},
-        RemoteNameCase{"only_leading_two", "\\\\", "", ""},
-        RemoteNameCase{"one_character", "\\", "", ""},
-        RemoteNameCase{"empty", "", "", ""},
-        RemoteNameCase{"server_of_63", "\\\\" + kServer63 + "\\music", kServer63, "music"},
-        RemoteNameCase{"server_over_63_is_cut", "\\\\" + kServer63 + "xyz\\music", kServer63,
-                       "music"},
-        RemoteNameCase{"longest_that_fits", "\\\\S\\" + std::string(251, 'm'), "S",
-                       std::string(251, 'm')},
-        RemoteNameCase{"one_too_long_to_fit", "\\\\S\\" + kShare252, "", ""}),
+    ::testing::Values(RemoteNameCase{"plain", "\\\\SRV\\music", "SRV", "music"},
+                      RemoteNameCase{"deeper_path", "\\\\SRV\\music\\old", "SRV", "music\\old"},
+                      RemoteNameCase{"empty_share", "\\\\SRV\\", "SRV", ""},
+                      RemoteNameCase{"empty_server", "\\\\\\music", "", "music"},
+                      RemoteNameCase{"leading_two_unexamined", "a\\bc\\d", "bc", "d"},
+                      RemoteNameCase{"backslash_at_position_2", "\\\\\\\\x", "", "\\x"},
+                      RemoteNameCase{"no_separator", "\\\\SRV", "", ""},
+                      RemoteNameCase{"only_leading_two", "\\\\", "", ""},
+                      RemoteNameCase{"one_character", "\\", "", ""},
+                      RemoteNameCase{"empty", "", "", ""},
+                      RemoteNameCase{"server_of_63", "\\\\" + kServer63 + "\\music", kServer63,
+                                     "music"},
+                      RemoteNameCase{"server_over_63_is_cut", "\\\\" + kServer63 + "xyz\\music",
+                                     kServer63, "music"},
+                      RemoteNameCase{"longest_that_fits", "\\\\S\\" + std::string(251, 'm'), "S",
+                                     std::string(251, 'm')},
+                      RemoteNameCase{"one_too_long_to_fit", "\\\\S\\" + kShare252, "", ""}),
     [](const ::testing::TestParamInfo<RemoteNameCase>& info) { return info.param.label; });
 
 TEST_F(MappedDriveTableTest, AFailedQueryClearsTheEntry) {

@@ -33,7 +33,9 @@ size_t MemoryDriveSystem::IndexOf(char letter) {
   return static_cast<size_t>(upper - 'A');
 }
 
-MemoryDriveSystem::Letter& MemoryDriveSystem::At(char letter) { return letters_[IndexOf(letter)]; }
+MemoryDriveSystem::Letter& MemoryDriveSystem::At(char letter) {
+  return letters_[IndexOf(letter)];
+}
 
 // The letter named by "X:" (or "X:\" for a root path), in either case; nullptr otherwise.
 MemoryDriveSystem::Letter* MemoryDriveSystem::Find(const char* localName, bool rootAllowed) {
@@ -55,7 +57,9 @@ void MemoryDriveSystem::Connect(char letter, const std::string& remoteName) {
   At(letter).connection = remoteName;
 }
 
-void MemoryDriveSystem::SetDriveType(char letter, uint32_t type) { At(letter).driveType = type; }
+void MemoryDriveSystem::SetDriveType(char letter, uint32_t type) {
+  At(letter).driveType = type;
+}
 
 void MemoryDriveSystem::FailConnectionQuery(char letter, uint32_t result) {
   At(letter).queryFailure = result;
@@ -82,8 +86,7 @@ std::vector<DriveCall> MemoryDriveSystem::CallsOf(DriveCall::Kind kind) const {
   return matching;
 }
 
-uint32_t MemoryDriveSystem::GetConnection(const char* localName, char* remoteName,
-                                          uint32_t& size) {
+uint32_t MemoryDriveSystem::GetConnection(const char* localName, char* remoteName, uint32_t& size) {
   DriveCall call = NewCall(DriveCall::Kind::kGetConnection, localName);
   call.sizeGiven = size;
   Letter* letter = Find(localName, false);
@@ -128,8 +131,8 @@ uint32_t MemoryDriveSystem::AddConnection(const char* localName, const char* rem
   call.flags = flags;
   Letter* letter = Find(localName, false);
   const bool credentialsAccepted =
-      !requiredCredentials_ ||
-      (call.userName == requiredCredentials_->first && call.password == requiredCredentials_->second);
+      !requiredCredentials_ || (call.userName == requiredCredentials_->first &&
+                                call.password == requiredCredentials_->second);
   if (letter == nullptr) {
     call.result = kErrorBadDevice;
   } else if (letter->connection || (letter->driveType && *letter->driveType != kDriveRemote)) {

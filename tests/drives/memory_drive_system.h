@@ -14,13 +14,13 @@
 struct DriveCall {
   enum class Kind { kGetConnection, kQueryDriveType, kAddConnection, kCancelConnection };
   Kind kind = Kind::kGetConnection;
-  std::string name;  // local name, root path or name to cancel, as given
-  std::string remoteName;  // AddConnection
+  std::string name;                     // local name, root path or name to cancel, as given
+  std::string remoteName;               // AddConnection
   std::optional<std::string> password;  // AddConnection; nullopt for a null pointer
   std::optional<std::string> userName;  // AddConnection; nullopt for a null pointer
-  uint32_t flags = 0;      // AddConnection, CancelConnection
-  bool force = false;      // CancelConnection
-  uint32_t sizeGiven = 0;  // GetConnection: the size on entry
+  uint32_t flags = 0;                   // AddConnection, CancelConnection
+  bool force = false;                   // CancelConnection
+  uint32_t sizeGiven = 0;               // GetConnection: the size on entry
   uint32_t result = 0;
 };
 

@@ -36,12 +36,14 @@ TEST(MemoryDriveSystemTest, AddAndCancelChangeTheConnectionsLikeThePlatform) {
 
   EXPECT_EQ(kErrorLogonFailure, drives.AddConnection("G:", "\\\\SRV\\music", "", "", 1));
   EXPECT_EQ(kErrorBadNetName, drives.AddConnection("G:", "\\\\SRV", "secret", "admin", 1));
-  EXPECT_EQ(kErrorAlreadyAssigned, drives.AddConnection("D:", "\\\\SRV\\music", "secret", "admin", 1));
+  EXPECT_EQ(kErrorAlreadyAssigned,
+            drives.AddConnection("D:", "\\\\SRV\\music", "secret", "admin", 1));
   EXPECT_EQ(kDriveNoRootDir, drives.QueryDriveType("G:"));
   EXPECT_EQ(kNoError, drives.AddConnection("G:", "\\\\SRV\\music", "secret", "admin", 1));
   EXPECT_EQ("\\\\SRV\\music", drives.ConnectionOf('G'));
   EXPECT_EQ(kDriveRemote, drives.QueryDriveType("G:"));
-  EXPECT_EQ(kErrorAlreadyAssigned, drives.AddConnection("G:", "\\\\SRV\\other", "secret", "admin", 1));
+  EXPECT_EQ(kErrorAlreadyAssigned,
+            drives.AddConnection("G:", "\\\\SRV\\other", "secret", "admin", 1));
 
   drives.FailCancel('G', kErrorOpenFiles);
   EXPECT_EQ(kErrorOpenFiles, drives.CancelConnection("G:", 1, false));

@@ -94,8 +94,8 @@ std::string RunAndCapture(const std::string& program) {
   startup.hStdError = writeEnd;
   PROCESS_INFORMATION process{};
   std::string commandLine = "\"" + program + "\"";
-  const BOOL started = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE,
-                                      0, nullptr, nullptr, &startup, &process);
+  const BOOL started = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                      nullptr, nullptr, &startup, &process);
   CloseHandle(writeEnd);
   std::string output = started ? "" : "start failed";
   char chunk[256];
@@ -147,10 +147,14 @@ TEST(Win32WindowsVersionTest, DecodesTheReleaseThatTheSystemClaims) {
   };
   // Wine's 95-family answers carry major and minor in the high 16 bits of the build number.
   const Expectation expectations[] = {
-      {"win95", "1|Windows 95|1"},       {"win98", "1|Windows 98 SE|6"},
-      {"winme", "1|Windows ME|7"},       {"nt351", "1|Windows NT 3.51|101"},
-      {"nt40", "1|Windows NT 4|102"},    {"win2k", "1|Windows 2000|103"},
-      {"winxp", "1|Windows XP|104"},     {"win2003", "1|unknown Windows version|0"},
+      {"win95", "1|Windows 95|1"},
+      {"win98", "1|Windows 98 SE|6"},
+      {"winme", "1|Windows ME|7"},
+      {"nt351", "1|Windows NT 3.51|101"},
+      {"nt40", "1|Windows NT 4|102"},
+      {"win2k", "1|Windows 2000|103"},
+      {"winxp", "1|Windows XP|104"},
+      {"win2003", "1|unknown Windows version|0"},
       {"vista", "1|unknown Windows version|0"},
   };
   for (const Expectation& expectation : expectations) {

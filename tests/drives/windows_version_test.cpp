@@ -17,7 +17,8 @@ struct VersionCase {
 };
 
 void PrintTo(const VersionCase& example, std::ostream* out) {
-  *out << example.platformId << "/" << example.major << "." << example.minor << "." << example.build;
+  *out << example.platformId << "/" << example.major << "." << example.minor << "."
+       << example.build;
 }
 
 // Every release of the table, each build bound on both sides, and the neighbours that no
@@ -91,12 +92,18 @@ TEST(VersionDecodingTest, NamesCarryTheSubstringsThatCallersTestFor) {
     bool nt, has98, me;
   };
   const Expectation expectations[] = {
-      {"Windows 95", false, false, false},      {"Windows 95 SP1", false, false, false},
-      {"Windows 95 OSR2", false, false, false}, {"Windows 98", false, true, false},
-      {"Windows 98 SP1", false, true, false},   {"Windows 98 SE", false, true, false},
-      {"Windows ME", false, false, true},       {"Windows NT 3.51", true, false, false},
-      {"Windows NT 4", true, false, false},     {"Windows 2000", false, false, false},
-      {"Windows XP", false, false, false},      {"Windows CE", false, false, false},
+      {"Windows 95", false, false, false},
+      {"Windows 95 SP1", false, false, false},
+      {"Windows 95 OSR2", false, false, false},
+      {"Windows 98", false, true, false},
+      {"Windows 98 SP1", false, true, false},
+      {"Windows 98 SE", false, true, false},
+      {"Windows ME", false, false, true},
+      {"Windows NT 3.51", true, false, false},
+      {"Windows NT 4", true, false, false},
+      {"Windows 2000", false, false, false},
+      {"Windows XP", false, false, false},
+      {"Windows CE", false, false, false},
       {"unknown Windows version", false, false, false},
   };
   for (const VersionCase& example : kVersionCases) {

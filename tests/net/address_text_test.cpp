@@ -21,11 +21,10 @@ TEST(AddressText, ParseAcceptsOnlyStrictDottedDecimal) {
     bool valid;
   };
   const Case cases[] = {
-      {"10.0.0.2", true},       {"255.255.255.255", true}, {"0.0.0.0", true},
-      {"256.0.0.1", false},     {"10.0.0", false},         {"10.0.0.2.3", false},
-      {"10..0.2", false},       {"", false},               {"10.0.0.2 ", false},
-      {" 10.0.0.2", false},     {"-1.0.0.2", false},       {"0x0A.0.0.2", false},
-      {"1000.0.0.2", false},    {"10.0.0.", false},
+      {"10.0.0.2", true},    {"255.255.255.255", true}, {"0.0.0.0", true},   {"256.0.0.1", false},
+      {"10.0.0", false},     {"10.0.0.2.3", false},     {"10..0.2", false},  {"", false},
+      {"10.0.0.2 ", false},  {" 10.0.0.2", false},      {"-1.0.0.2", false}, {"0x0A.0.0.2", false},
+      {"1000.0.0.2", false}, {"10.0.0.", false},
   };
   for (const Case& c : cases) {
     uint8_t octets[4] = {9, 9, 9, 9};

@@ -10,7 +10,8 @@ namespace {
 
 std::vector<std::string> SharedNames() {
   std::vector<std::string> names;
-  for (const ShareRecord* r = g_link.shareList.head.get(); r; r = r->next.get()) names.push_back(r->name);
+  for (const ShareRecord* r = g_link.shareList.head.get(); r; r = r->next.get())
+    names.push_back(r->name);
   return names;
 }
 
@@ -40,11 +41,17 @@ struct CommandCase {
 
 const CommandCase kCommands[] = {
     {"AdminLogin", AdminLogin, kDeviceReply, 11,
-     [](const uint8_t* tag) { return DeviceReply(kDeviceReply, tag, DeviceTagFor(192, 168, 0, 10), {1}); }},
+     [](const uint8_t* tag) {
+       return DeviceReply(kDeviceReply, tag, DeviceTagFor(192, 168, 0, 10), {1});
+     }},
     {"FetchShareList", FetchShareList, kDeviceReply, 11,
-     [](const uint8_t* tag) { return DeviceReply(kDeviceReply, tag, DeviceTagFor(192, 168, 0, 10), Text("a")); }},
+     [](const uint8_t* tag) {
+       return DeviceReply(kDeviceReply, tag, DeviceTagFor(192, 168, 0, 10), Text("a"));
+     }},
     {"EnableDhcp", EnableDhcp, kAddressReply, 101,
-     [](const uint8_t* tag) { return DeviceReply(kAddressReply, tag, DeviceTagFor(192, 168, 0, 77)); }},
+     [](const uint8_t* tag) {
+       return DeviceReply(kAddressReply, tag, DeviceTagFor(192, 168, 0, 77));
+     }},
     {"SetStaticAddress", SetStaticAddress, kAddressReply, 101,
      [](const uint8_t* tag) { return DeviceReply(kAddressReply, tag, DeviceTagFor(10, 0, 0, 2)); }},
 };
@@ -183,7 +190,8 @@ TEST_F(CommandTest, StaticAddressIgnoresTheOldAddressAndThenFollowsTheAdapter) {
   link.QueueDatagram(DeviceReply(kDeviceReply, kOwnTag, adapter, Text("old")));
   link.QueueDatagram(DeviceReply(kDeviceReply, kOwnTag, moved, Text("new")));
   EXPECT_EQ(FetchShareList(), 1);
-  EXPECT_EQ(Bytes(link.sent.back().begin() + 17, link.sent.back().begin() + 21), (Bytes{10, 0, 0, 2}));
+  EXPECT_EQ(Bytes(link.sent.back().begin() + 17, link.sent.back().begin() + 21),
+            (Bytes{10, 0, 0, 2}));
   EXPECT_EQ(SharedNames(), std::vector<std::string>{"new"});
 }
 

@@ -48,7 +48,7 @@ TEST_F(SearchTest, FailedReceivesAreNeitherCountedNorFollowedByAPause) {
 }
 
 TEST_F(SearchTest, OnlySearchRepliesWithTheOwnTagAreListedAndEveryDatagramCounts) {
-  link.QueueDatagram(DeviceReply(kDeviceReply, kOwnTag, adapterA));         // other opcode
+  link.QueueDatagram(DeviceReply(kDeviceReply, kOwnTag, adapterA));          // other opcode
   link.QueueDatagram(SearchReply(kForeignTag, adapterA, "other instance"));  // foreign tag
   link.QueueDatagram(SearchReply(kOwnTag, adapterB, "beta"));
 
@@ -73,8 +73,8 @@ TEST_F(SearchTest, FirstReplyForAnAddressWinsAndOrderIsFirstArrival) {
 }
 
 TEST_F(SearchTest, RecordCarriesTheReplyFields) {
-  link.QueueDatagram(SearchReply(kOwnTag, DeviceTagFor(10, 200, 1, 254), "", "255.255.0.0",
-                                 "10.200.0.1", '1'));
+  link.QueueDatagram(
+      SearchReply(kOwnTag, DeviceTagFor(10, 200, 1, 254), "", "255.255.0.0", "10.200.0.1", '1'));
 
   SearchAdapters();
 
@@ -92,7 +92,8 @@ TEST_F(SearchTest, OldListIsFreedBeforeAnythingIsSent) {
   AppendAdapter("old", "192.168.0.99", "255.255.255.0", "", "0", adapterA.bytes);
   uint32_t countAtFirstSend = 99;
   link.onSend = [&] {
-    if (link.sent.empty()) countAtFirstSend = g_link.adapterList.count + (g_link.adapterList.head ? 100 : 0);
+    if (link.sent.empty())
+      countAtFirstSend = g_link.adapterList.count + (g_link.adapterList.head ? 100 : 0);
   };
 
   SearchAdapters();

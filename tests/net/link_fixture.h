@@ -18,6 +18,7 @@ class LinkTest : public ::testing::Test {
   ~LinkTest() override { ResetDeviceLinkState(); }
 
   static constexpr uint8_t kOwnTag[kTagSize] = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 10, 0, 0, 5};
-  static constexpr uint8_t kForeignTag[kTagSize] = {0x11, 0x22, 0x33, 0x44, 0x55, 0x67, 10, 0, 0, 5};
+  static constexpr uint8_t kForeignTag[kTagSize] = {0x11, 0x22, 0x33, 0x44, 0x55,
+                                                    0x67, 10,   0,    0,    5};
   ScriptedLink link;
 };

@@ -25,6 +25,7 @@ class BuilderTest : public LinkTest {
 
 // The head shared by requests 3 and 5.
 Bytes CommandHead(uint8_t opcode, uint8_t subCommand) {
+  // clang-format off
   return {
       opcode,                                               // 0: opcode
       0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 10, 0, 0, 5,      // 1-10: ClientTag
@@ -32,6 +33,7 @@ Bytes CommandHead(uint8_t opcode, uint8_t subCommand) {
       subCommand,                                           // 21: sub-command
       0, 0,                                                 // 22-23
   };
+  // clang-format on
 }
 
 Bytes Concat(Bytes head, const Bytes& tail) {
@@ -45,23 +47,27 @@ TEST_F(BuilderTest, SearchRequestIsOpcodeAndClientTag) {
 
 TEST_F(BuilderTest, AdminLoginWithEmptyPasswordIs35Bytes) {
   CopyText(g_link.credentials.userName, "admin");
+  // clang-format off
   const Bytes expected = Concat(CommandHead(3, 4), {
       7, 0, 0, 0,                 // 24-27: U + P + 2
       'a', 'd', 'm', 'i', 'n',    // 28-32: user name
       0x55, 0xAA,                 // 33-34: separator; no password follows
   });
+  // clang-format on
   EXPECT_EQ(Built(BuildLoginRequest), expected);
 }
 
 TEST_F(BuilderTest, LoginRequestCarriesUserNameSeparatorAndPassword) {
   CopyText(g_link.credentials.userName, "root");
   CopyText(g_link.credentials.password, "0123456789abcdef");  // 16 characters, stored whole
+  // clang-format off
   const Bytes expected = Concat(CommandHead(3, 4), Concat({
       22, 0, 0, 0,                // 24-27: 4 + 16 + 2
       'r', 'o', 'o', 't',         // 28-31
       0x55, 0xAA,                 // 32-33
   }, Text("0123456789abcdef")));  // 34-49
   EXPECT_EQ(Built(BuildLoginRequest), expected);
+  // clang-format on
 }
 
 TEST_F(BuilderTest, ShareListRequestIs28Bytes) {
@@ -78,19 +84,21 @@ TEST_F(BuilderTest, StaticAddressRequestFor10_0_0_2Is68Bytes) {
   CopyText(g_link.pendingSettings.newGateway, "10.0.0.1");
   Bytes netmask = Text("255.255.255.255");  // 24-39: fills 15 of 16 bytes
   netmask.resize(16, 0);
-  Bytes gateway = Text("10.0.0.1");         // 40-55: zero-filled to 16 bytes
+  Bytes gateway = Text("10.0.0.1");  // 40-55: zero-filled to 16 bytes
   gateway.resize(16, 0);
+  // clang-format off
   const Bytes expected = Concat(Concat(Concat(CommandHead(5, 1), netmask), gateway), Concat({
       8, 0, 0, 0,                 // 56-59: A
   }, Text("10.0.0.2")));          // 60-67: new address, no terminator
   EXPECT_EQ(Built(BuildStaticAddressRequest), expected);
+  // clang-format on
 }
 
 TEST_F(BuilderTest, NothingIsBuiltForAnUnknownWorkingAddress) {
   for (const char* address : {"", "10.0.0.90", "10.0.0.09"}) {
     CopyText(g_link.workingAddress, address);
-    for (auto builder : {BuildLoginRequest, BuildShareListRequest, BuildDhcpRequest,
-                         BuildStaticAddressRequest}) {
+    for (auto builder :
+         {BuildLoginRequest, BuildShareListRequest, BuildDhcpRequest, BuildStaticAddressRequest}) {
       EXPECT_EQ(builder(area), 0) << address;
       EXPECT_EQ(Bytes(area, area + kPacketAreaSize), Bytes(kPacketAreaSize, 0)) << address;
     }

@@ -46,4 +46,6 @@ inline Bytes DeviceReply(uint8_t opcode, const uint8_t clientTag[kTagSize], cons
   return bytes;
 }
 
-inline Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+inline Bytes Text(const std::string& text) {
+  return Bytes(text.begin(), text.end());
+}

@@ -2,8 +2,12 @@
 
 #include <cstring>
 
-ScriptedLink::ScriptedLink() { SetActiveLink(this); }
-ScriptedLink::~ScriptedLink() { SetActiveLink(nullptr); }
+ScriptedLink::ScriptedLink() {
+  SetActiveLink(this);
+}
+ScriptedLink::~ScriptedLink() {
+  SetActiveLink(nullptr);
+}
 
 void ScriptedLink::QueueDatagram(Bytes bytes) {
   script_.push_back({PollOutcome::kDatagram, std::move(bytes), 0});

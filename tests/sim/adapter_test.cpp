@@ -48,17 +48,21 @@ Datagram Only(const Response& response) {
   return response.datagrams.empty() ? Datagram{} : response.datagrams.front().bytes;
 }
 
-Ipv4 AddressAt17(const Datagram& reply) { return {reply[17], reply[18], reply[19], reply[20]}; }
+Ipv4 AddressAt17(const Datagram& reply) {
+  return {reply[17], reply[18], reply[19], reply[20]};
+}
 
-std::string TextAt(const Datagram& reply, size_t offset) { return reinterpret_cast<const char*>(&reply[offset]); }
+std::string TextAt(const Datagram& reply, size_t offset) {
+  return reinterpret_cast<const char*>(&reply[offset]);
+}
 
-Response Login(SimulatedAdapter& adapter, const std::string& password, int64_t now, const Tag& client = kClient,
-               const Tag& device = kDevice) {
+Response Login(SimulatedAdapter& adapter, const std::string& password, int64_t now,
+               const Tag& client = kClient, const Tag& device = kDevice) {
   return adapter.Handle(Decode(simtest::LoginRequest(client, device, "admin", password)), now);
 }
 
-Response MoveTo(SimulatedAdapter& adapter, const std::string& ip, int64_t now, const Tag& client = kClient,
-                const Tag& device = kDevice) {
+Response MoveTo(SimulatedAdapter& adapter, const std::string& ip, int64_t now,
+                const Tag& client = kClient, const Tag& device = kDevice) {
   return adapter.Handle(
       Decode(simtest::StaticAddressRequest(client, device, ip, "255.255.0.0", "10.213.0.1")), now);
 }
@@ -96,11 +100,12 @@ TEST(Adapter, AcceptsOnlyAdminWithItsPassword) {
     const char* password;
     uint8_t result;
   } cases[] = {
-      {"admin", "secret", 1}, {"admin", "", 0}, {"admin", "Secret", 0}, {"Admin", "secret", 0}, {"root", "secret", 0},
+      {"admin", "secret", 1}, {"admin", "", 0},      {"admin", "Secret", 0},
+      {"Admin", "secret", 0}, {"root", "secret", 0},
   };
   for (const auto& c : cases) {
-    const Datagram reply =
-        Only(adapter.Handle(Decode(simtest::LoginRequest(kClient, kDevice, c.user, c.password)), 0));
+    const Datagram reply = Only(
+        adapter.Handle(Decode(simtest::LoginRequest(kClient, kDevice, c.user, c.password)), 0));
     ASSERT_EQ(reply.size(), 29u);
     EXPECT_EQ(reply[0], kDeviceReply);
     EXPECT_EQ(TagAt(reply, 1), kClient);
@@ -111,7 +116,8 @@ TEST(Adapter, AcceptsOnlyAdminWithItsPassword) {
 
 TEST(Adapter, AnswersTheShareListWithItsNames) {
   SimulatedAdapter adapter(Settings());
-  const Datagram reply = Only(adapter.Handle(Decode(simtest::ShareListRequest(kClient, kDevice)), 0));
+  const Datagram reply =
+      Only(adapter.Handle(Decode(simtest::ShareListRequest(kClient, kDevice)), 0));
   EXPECT_EQ(reply[0], kDeviceReply);
   EXPECT_EQ(AddressAt17(reply), kIp);
   EXPECT_EQ(std::string(reply.begin() + 28, reply.end()), "music:photos");
@@ -135,9 +141,11 @@ TEST(Adapter, StaticAddressAfterLoginMovesItsTag) {
   EXPECT_EQ(TextAt(search, 40), "10.213.0.1");
 
   // Commands reach it at the new tag only.
-  EXPECT_TRUE(adapter.Handle(Decode(simtest::ShareListRequest(kClient, kDevice)), 4000).datagrams.empty());
-  EXPECT_EQ(AddressAt17(Only(adapter.Handle(Decode(simtest::ShareListRequest(kClient, moved)), 4000))),
-            (Ipv4{10, 213, 2, 20}));
+  EXPECT_TRUE(
+      adapter.Handle(Decode(simtest::ShareListRequest(kClient, kDevice)), 4000).datagrams.empty());
+  EXPECT_EQ(
+      AddressAt17(Only(adapter.Handle(Decode(simtest::ShareListRequest(kClient, moved)), 4000))),
+      (Ipv4{10, 213, 2, 20}));
 }
 
 TEST(Adapter, DhcpTakesTheLeaseAndReportsItselfAsDhcpClient) {
@@ -226,7 +234,8 @@ TEST(Adapter, KnobsThatShapeEveryReply) {
     const Response response = adapter.Handle(Decode(simtest::SearchRequest(kClient)), 0);
     ASSERT_EQ(response.datagrams.size(), 1u);
     EXPECT_EQ(response.datagrams[0].delayMs, 250);
-    EXPECT_EQ(Login(adapter, "secret", 0).datagrams[0].delayMs, 0) << "the search delay is for searches";
+    EXPECT_EQ(Login(adapter, "secret", 0).datagrams[0].delayMs, 0)
+        << "the search delay is for searches";
   }
 }
 
@@ -246,7 +255,8 @@ TEST(Adapter, SilentAdapterAnswersSearchesOnly) {
   SimulatedAdapter adapter(Settings(knobs));
   Only(adapter.Handle(Decode(simtest::SearchRequest(kClient)), 0));
   EXPECT_TRUE(Login(adapter, "secret", 0).datagrams.empty());
-  EXPECT_TRUE(adapter.Handle(Decode(simtest::ShareListRequest(kClient, kDevice)), 0).datagrams.empty());
+  EXPECT_TRUE(
+      adapter.Handle(Decode(simtest::ShareListRequest(kClient, kDevice)), 0).datagrams.empty());
 }
 
 TEST(Adapter, OldAddressKnobKeepsTheAdapterWhereItWas) {
@@ -311,7 +321,8 @@ TEST(Lan, EveryAdapterAnswersASearchButOnlyTheAddressedOneACommand) {
   EXPECT_EQ(searched.datagrams[0].adapter, "NAS-One");
   EXPECT_EQ(searched.datagrams[1].adapter, "NAS-Two");
 
-  const auto shares = simtest::ShareListRequest(kClient, simtest::DeviceTagOf(kIdentity, {10, 213, 2, 10}));
+  const auto shares =
+      simtest::ShareListRequest(kClient, simtest::DeviceTagOf(kIdentity, {10, 213, 2, 10}));
   const LanResponse listed = lan.Receive(shares.data(), shares.size(), 0);
   ASSERT_EQ(listed.datagrams.size(), 1u);
   EXPECT_EQ(listed.datagrams[0].adapter, "NAS-Two");

@@ -73,7 +73,8 @@ TEST_F(SimulatorOnLan, EveryAdapterAnswersASearchWithItsFields) {
       EXPECT_EQ(TextAt(reply, 40), "10.213.1.1");
     } else {
       EXPECT_EQ(name, "NAS-Two");
-      EXPECT_EQ(TagAt(reply, 11), DeviceTagOf({0x02, 0x00, 0x5E, 0x10, 0x00, 0x02}, {10, 213, 2, 10}));
+      EXPECT_EQ(TagAt(reply, 11),
+                DeviceTagOf({0x02, 0x00, 0x5E, 0x10, 0x00, 0x02}, {10, 213, 2, 10}));
       EXPECT_EQ(reply[21], '1');
       EXPECT_EQ(TextAt(reply, 24), "255.255.0.0");
       EXPECT_EQ(TextAt(reply, 40), "10.213.0.1");
@@ -85,13 +86,15 @@ TEST_F(SimulatorOnLan, EveryAdapterAnswersASearchWithItsFields) {
 }
 
 TEST_F(SimulatorOnLan, LoginThenStaticAddressMovesTheAdapter) {
-  Start({"--adapter", "name=NAS,ip=10.213.1.10,id=00:11:22:33:44:55,password=secret,shares=music:photos"});
+  Start({"--adapter",
+         "name=NAS,ip=10.213.1.10,id=00:11:22:33:44:55,password=secret,shares=music:photos"});
   simtest::ProbeClient client;
   ASSERT_TRUE(client.ok());
   const Tag before = DeviceTagOf(kIdentity, {10, 213, 1, 10});
   const Tag after = DeviceTagOf(kIdentity, {10, 213, 2, 20});
 
-  client.Send(simtest::StaticAddressRequest(kClient, before, "10.213.2.20", "255.255.255.0", "10.213.2.1"));
+  client.Send(
+      simtest::StaticAddressRequest(kClient, before, "10.213.2.20", "255.255.255.0", "10.213.2.1"));
   EXPECT_FALSE(client.WaitFor(Opcode(kAddressReply), 400)) << "no address change before a login";
 
   client.Send(simtest::LoginRequest(kClient, before, "admin", "secret"));
@@ -102,7 +105,8 @@ TEST_F(SimulatorOnLan, LoginThenStaticAddressMovesTheAdapter) {
   EXPECT_EQ(TagAt(*login, 11), before);
   EXPECT_EQ((*login)[28], 1);
 
-  client.Send(simtest::StaticAddressRequest(kClient, before, "10.213.2.20", "255.255.255.0", "10.213.2.1"));
+  client.Send(
+      simtest::StaticAddressRequest(kClient, before, "10.213.2.20", "255.255.255.0", "10.213.2.1"));
   const auto moved = client.WaitFor(Opcode(kAddressReply), 1000);
   ASSERT_TRUE(moved);
   EXPECT_EQ(TagAt(*moved, 1), kClient);
@@ -134,7 +138,9 @@ TEST_F(SimulatorOnLan, ReplyToSenderReachesAClientBoundToItsOwnAddress) {
 }
 
 TEST_F(SimulatorOnLan, LateRepliesComeAfterTheirFloodAndForeignDatagram) {
-  Start({"--adapter", "name=NAS,ip=10.213.1.10,id=00:11:22:33:44:55,command-delay=300,flood=100,foreign-first=2"});
+  Start(
+      {"--adapter",
+       "name=NAS,ip=10.213.1.10,id=00:11:22:33:44:55,command-delay=300,flood=100,foreign-first=2"});
   simtest::ProbeClient client;
   ASSERT_TRUE(client.ok());
   const auto sent = std::chrono::steady_clock::now();
@@ -181,7 +187,8 @@ int main(int argc, char** argv) {
   }
   auto lan = std::make_unique<simtest::VirtualLan>("simt" + std::to_string(getpid()));
   if (!lan->ok() || !lan->EnterHost()) {
-    std::fprintf(stderr, "sim_namespace_test: could not set up the virtual LAN %s\n", lan->name().c_str());
+    std::fprintf(stderr, "sim_namespace_test: could not set up the virtual LAN %s\n",
+                 lan->name().c_str());
     return 1;
   }
   g_lan = lan.get();

@@ -22,14 +22,14 @@ bool Parse(const std::vector<std::string>& args, SimOptions& options, std::strin
 TEST(Options, AdapterSettingsAndDefaults) {
   SimOptions options;
   std::string error;
-  ASSERT_TRUE(Parse({"--adapter", "name=NAS-One,ip=10.213.1.10,shares=a:b",
-                     "--adapter",
-                     "name=NAS-Two,ip=10.213.2.10,netmask=255.255.0.0,gateway=10.213.0.254,dhcp=1,"
-                     "id=00-11-22-aa-BB-cc,password=pw,lease=10.213.2.50,search-answers=1,command-delay=1500,"
-                     "login-result=0xFF,login-required=0,flood=300,foreign-first=2,truncate=20,overlong=7,"
-                     "wrong-tag=1,silent=1,old-address=1,search-delay=5,flood-opcode=8",
-                     "--reply-to", "sender", "--interface", "vlan0", "--port", "23456", "--hex", "--loopback"},
-                    options, error))
+  ASSERT_TRUE(Parse(
+      {"--adapter", "name=NAS-One,ip=10.213.1.10,shares=a:b", "--adapter",
+       "name=NAS-Two,ip=10.213.2.10,netmask=255.255.0.0,gateway=10.213.0.254,dhcp=1,"
+       "id=00-11-22-aa-BB-cc,password=pw,lease=10.213.2.50,search-answers=1,command-delay=1500,"
+       "login-result=0xFF,login-required=0,flood=300,foreign-first=2,truncate=20,overlong=7,"
+       "wrong-tag=1,silent=1,old-address=1,search-delay=5,flood-opcode=8",
+       "--reply-to", "sender", "--interface", "vlan0", "--port", "23456", "--hex", "--loopback"},
+      options, error))
       << error;
   ASSERT_EQ(options.adapters.size(), 2u);
   const AdapterSettings& one = options.adapters[0];
@@ -105,7 +105,8 @@ TEST(Options, BadInputIsRefusedWithAMessageNamingIt) {
     SimOptions options;
     std::string error;
     EXPECT_FALSE(Parse(c.args, options, error)) << c.message;
-    EXPECT_NE(error.find(c.message), std::string::npos) << "message '" << error << "' lacks '" << c.message << "'";
+    EXPECT_NE(error.find(c.message), std::string::npos)
+        << "message '" << error << "' lacks '" << c.message << "'";
   }
 }
 
@@ -128,7 +129,8 @@ TEST_F(OptionFile, HoldsOneOptionALine) {
       "hex\n");
   SimOptions options;
   std::string error;
-  ASSERT_TRUE(Parse({"--config", path, "--adapter", "name=B,ip=10.213.1.11"}, options, error)) << error;
+  ASSERT_TRUE(Parse({"--config", path, "--adapter", "name=B,ip=10.213.1.11"}, options, error))
+      << error;
   ASSERT_EQ(options.adapters.size(), 2u);
   EXPECT_EQ(options.adapters[0].name, "NAS One");
   EXPECT_EQ(options.adapters[1].identity[5], 2) << "default identities count across file and line";
@@ -170,7 +172,9 @@ ProgramRun RunSimulator(const std::vector<std::string>& args) {
   }
   int status = 0;
   bool exited = false;
-  for (int waited = 0; !(exited = waitpid(pid, &status, WNOHANG) == pid) && waited < 5000; waited += 10) usleep(10000);
+  for (int waited = 0; !(exited = waitpid(pid, &status, WNOHANG) == pid) && waited < 5000;
+       waited += 10)
+    usleep(10000);
   if (!exited) {
     kill(pid, SIGKILL);
     waitpid(pid, &status, 0);
@@ -181,7 +185,8 @@ ProgramRun RunSimulator(const std::vector<std::string>& args) {
     std::remove(path.c_str());
     return text;
   };
-  return {exited && WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(base + ".out"), slurp(base + ".err")};
+  return {exited && WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(base + ".out"),
+          slurp(base + ".err")};
 }
 
 TEST(Program, BadInputExitsWithStatus2AndAMessage) {
@@ -203,8 +208,8 @@ TEST(Program, BadInputExitsWithStatus2AndAMessage) {
 TEST(Program, HelpDescribesTheOptionsAndKnobs) {
   const ProgramRun run = RunSimulator({"--help"});
   EXPECT_EQ(run.status, 0);
-  for (const char* word : {"--adapter", "--reply-to sender", "--config", "--log", "search-answers=", "flood=",
-                           "login-required=0", "ready port="})
+  for (const char* word : {"--adapter", "--reply-to sender", "--config", "--log",
+                           "search-answers=", "flood=", "login-required=0", "ready port="})
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
 }
 

@@ -27,7 +27,8 @@ ProbeClient::ProbeClient(const std::string& bindAddress) {
     ip_mreq membership{};
     membership.imr_multiaddr.s_addr = inet_addr(kGroupAddressText);
     membership.imr_interface.s_addr = htonl(INADDR_ANY);
-    ready = setsockopt(receiver_, IPPROTO_IP, IP_ADD_MEMBERSHIP, &membership, sizeof membership) == 0;
+    ready =
+        setsockopt(receiver_, IPPROTO_IP, IP_ADD_MEMBERSHIP, &membership, sizeof membership) == 0;
   }
   if (!ready) {
     close(receiver_);
@@ -45,7 +46,8 @@ void ProbeClient::Send(const Bytes& request) {
   group.sin_family = AF_INET;
   group.sin_port = htons(kAdapterPort);
   group.sin_addr.s_addr = inet_addr(kGroupAddressText);
-  sendto(sender_, request.data(), request.size(), 0, reinterpret_cast<sockaddr*>(&group), sizeof group);
+  sendto(sender_, request.data(), request.size(), 0, reinterpret_cast<sockaddr*>(&group),
+         sizeof group);
 }
 
 std::optional<Bytes> ProbeClient::Receive(int milliseconds) {
@@ -62,16 +64,19 @@ std::vector<Bytes> ProbeClient::Collect(int milliseconds) {
   std::vector<Bytes> datagrams;
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
   for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        end - std::chrono::steady_clock::now());
     if (left.count() <= 0) return datagrams;
     if (auto datagram = Receive(int(left.count()))) datagrams.push_back(std::move(*datagram));
   }
 }
 
-std::optional<Bytes> ProbeClient::WaitFor(const std::function<bool(const Bytes&)>& wanted, int milliseconds) {
+std::optional<Bytes> ProbeClient::WaitFor(const std::function<bool(const Bytes&)>& wanted,
+                                          int milliseconds) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
   for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        end - std::chrono::steady_clock::now());
     if (left.count() <= 0) return std::nullopt;
     auto datagram = Receive(int(left.count()));
     if (datagram && wanted(*datagram)) return datagram;

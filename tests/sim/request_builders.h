@@ -18,20 +18,24 @@ inline std::vector<uint8_t> Header(uint8_t opcode, const Tag& clientTag, size_t 
   return bytes;
 }
 
-inline std::vector<uint8_t> Command(uint8_t opcode, uint8_t sub, const Tag& clientTag, const Tag& deviceTag,
-                                    size_t length) {
+inline std::vector<uint8_t> Command(uint8_t opcode, uint8_t sub, const Tag& clientTag,
+                                    const Tag& deviceTag, size_t length) {
   std::vector<uint8_t> bytes = Header(opcode, clientTag, length);
   std::copy(deviceTag.begin(), deviceTag.end(), bytes.begin() + kDeviceTagOffset);
   bytes[kSubCommandOffset] = sub;
   return bytes;
 }
 
-inline std::vector<uint8_t> SearchRequest(const Tag& clientTag) { return Header(kSearchRequest, clientTag, 11); }
+inline std::vector<uint8_t> SearchRequest(const Tag& clientTag) {
+  return Header(kSearchRequest, clientTag, 11);
+}
 
-inline std::vector<uint8_t> LoginRequest(const Tag& clientTag, const Tag& deviceTag, const std::string& user,
-                                         const std::string& password) {
-  std::vector<uint8_t> bytes = Command(kDeviceRequest, kSubLogin, clientTag, deviceTag, kDataOffset);
-  WriteLittleEndian32(bytes.data() + kDataLengthOffset, uint32_t(user.size() + password.size() + 2));
+inline std::vector<uint8_t> LoginRequest(const Tag& clientTag, const Tag& deviceTag,
+                                         const std::string& user, const std::string& password) {
+  std::vector<uint8_t> bytes =
+      Command(kDeviceRequest, kSubLogin, clientTag, deviceTag, kDataOffset);
+  WriteLittleEndian32(bytes.data() + kDataLengthOffset,
+                      uint32_t(user.size() + password.size() + 2));
   bytes.insert(bytes.end(), user.begin(), user.end());
   bytes.insert(bytes.end(), kLoginSeparator, kLoginSeparator + 2);
   bytes.insert(bytes.end(), password.begin(), password.end());
@@ -46,9 +50,11 @@ inline std::vector<uint8_t> DhcpRequest(const Tag& clientTag, const Tag& deviceT
   return Command(kAddressRequest, kSubDhcp, clientTag, deviceTag, kTextOffset);
 }
 
-inline std::vector<uint8_t> StaticAddressRequest(const Tag& clientTag, const Tag& deviceTag, const std::string& ip,
-                                                 const std::string& netmask, const std::string& gateway) {
-  std::vector<uint8_t> bytes = Command(kAddressRequest, kSubStaticAddress, clientTag, deviceTag, kTextOffset);
+inline std::vector<uint8_t> StaticAddressRequest(const Tag& clientTag, const Tag& deviceTag,
+                                                 const std::string& ip, const std::string& netmask,
+                                                 const std::string& gateway) {
+  std::vector<uint8_t> bytes =
+      Command(kAddressRequest, kSubStaticAddress, clientTag, deviceTag, kTextOffset);
   std::copy(netmask.begin(), netmask.end(), bytes.begin() + kNetmaskOffset);
   std::copy(gateway.begin(), gateway.end(), bytes.begin() + kGatewayOffset);
   WriteLittleEndian32(bytes.data() + kTextLengthOffset, uint32_t(ip.size()));

@@ -15,14 +15,18 @@ using simtest::DeviceTagOf;
 const Tag kClient = {0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 10, 213, 1, 1};
 const Tag kDevice = DeviceTagOf({0x02, 0x00, 0x5E, 0x10, 0x00, 0x01}, {10, 213, 1, 10});
 
-Decoded Decode(const std::vector<uint8_t>& bytes) { return DecodeRequest(bytes.data(), bytes.size()); }
+Decoded Decode(const std::vector<uint8_t>& bytes) {
+  return DecodeRequest(bytes.data(), bytes.size());
+}
 
 TEST(Requests, SearchRequestGivesTheClientTag) {
+  // clang-format off
   const std::vector<uint8_t> bytes = {
       0x01,                                // opcode
       0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6,  // client tag: random part
       10, 213, 1, 1,                       //             host address
   };
+  // clang-format on
   const Decoded decoded = Decode(bytes);
   ASSERT_EQ(decoded.status, DecodeStatus::kRequest) << decoded.problem;
   EXPECT_EQ(decoded.request.kind, RequestKind::kSearch);
@@ -30,6 +34,7 @@ TEST(Requests, SearchRequestGivesTheClientTag) {
 }
 
 TEST(Requests, LoginRequestSplitsUserAndPasswordAtTheSeparator) {
+  // clang-format off
   const std::vector<uint8_t> bytes = {
       0x03,                                               // opcode
       0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 10, 213, 1, 1,  // client tag
@@ -40,6 +45,7 @@ TEST(Requests, LoginRequestSplitsUserAndPasswordAtTheSeparator) {
       0x55, 0xAA,                                         // separator
       'p', 'w',                                           // password
   };
+  // clang-format on
   const Decoded decoded = Decode(bytes);
   ASSERT_EQ(decoded.status, DecodeStatus::kRequest) << decoded.problem;
   EXPECT_EQ(decoded.request.kind, RequestKind::kLogin);
@@ -59,7 +65,8 @@ TEST(Requests, LoginWithEmptyPasswordIs35Bytes) {
 }
 
 TEST(Requests, StaticAddressRequestGivesTheThreeAddresses) {
-  const auto bytes = simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.2", "255.255.0.0", "10.0.0.1");
+  const auto bytes =
+      simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.2", "255.255.0.0", "10.0.0.1");
   ASSERT_EQ(bytes.size(), 68u);
   const Decoded decoded = Decode(bytes);
   ASSERT_EQ(decoded.status, DecodeStatus::kRequest) << decoded.problem;
@@ -71,7 +78,8 @@ TEST(Requests, StaticAddressRequestGivesTheThreeAddresses) {
 }
 
 TEST(Requests, ShareListAndDhcpRequestsAreRecognised) {
-  EXPECT_EQ(Decode(simtest::ShareListRequest(kClient, kDevice)).request.kind, RequestKind::kShareList);
+  EXPECT_EQ(Decode(simtest::ShareListRequest(kClient, kDevice)).request.kind,
+            RequestKind::kShareList);
   EXPECT_EQ(Decode(simtest::DhcpRequest(kClient, kDevice)).request.kind, RequestKind::kDhcp);
 }
 
@@ -88,7 +96,8 @@ TEST(Requests, EveryCutOfAValidRequestIsRefused) {
     for (size_t length = 1; length < request.size(); ++length) {
       // A copy of exactly `length` bytes, so that AddressSanitizer sees any read past it.
       const std::vector<uint8_t> cut(request.begin(), request.begin() + length);
-      EXPECT_EQ(Decode(cut).status, DecodeStatus::kMalformed) << "opcode " << int(request[0]) << " cut to " << length;
+      EXPECT_EQ(Decode(cut).status, DecodeStatus::kMalformed)
+          << "opcode " << int(request[0]) << " cut to " << length;
     }
   }
   EXPECT_EQ(DecodeRequest(nullptr, 0).status, DecodeStatus::kNotARequest);
@@ -97,9 +106,12 @@ TEST(Requests, EveryCutOfAValidRequestIsRefused) {
 TEST(Requests, NonsenseInsideARequestIsRefused) {
   auto withoutSeparator = simtest::LoginRequest(kClient, kDevice, "admin", "pw");
   withoutSeparator[28 + 5] = 0x00;
-  auto netmaskWithoutZero = simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.2", "255.255.255.0", "10.0.0.1");
-  std::fill(netmaskWithoutZero.begin() + kNetmaskOffset, netmaskWithoutZero.begin() + kGatewayOffset, '1');
-  auto lengthPastEnd = simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.2", "255.255.255.0", "10.0.0.1");
+  auto netmaskWithoutZero =
+      simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.2", "255.255.255.0", "10.0.0.1");
+  std::fill(netmaskWithoutZero.begin() + kNetmaskOffset,
+            netmaskWithoutZero.begin() + kGatewayOffset, '1');
+  auto lengthPastEnd =
+      simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.2", "255.255.255.0", "10.0.0.1");
   lengthPastEnd[kTextLengthOffset] = 9;
   auto unknownSub = simtest::ShareListRequest(kClient, kDevice);
   unknownSub[kSubCommandOffset] = 9;
@@ -115,7 +127,8 @@ TEST(Requests, NonsenseInsideARequestIsRefused) {
        simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.256", "255.255.255.0", "10.0.0.1")},
       {"new address with a leading space",
        simtest::StaticAddressRequest(kClient, kDevice, " 10.0.0.2", "255.255.255.0", "10.0.0.1")},
-      {"gateway not an address", simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.2", "255.255.255.0", "gw")},
+      {"gateway not an address",
+       simtest::StaticAddressRequest(kClient, kDevice, "10.0.0.2", "255.255.255.0", "gw")},
       {"unknown sub-command", unknownSub},
   };
   for (const auto& c : cases) {

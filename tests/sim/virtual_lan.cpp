@@ -31,17 +31,22 @@ std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
-bool Exited(pid_t pid, int& status) { return waitpid(pid, &status, WNOHANG) == pid; }
+bool Exited(pid_t pid, int& status) {
+  return waitpid(pid, &status, WNOHANG) == pid;
+}
 
 }  // namespace
 
 std::string WhyNamespacesCannotRun() {
   if (geteuid() != 0) return "needs root to create network namespaces";
-  if (std::system("command -v ip >/dev/null 2>&1") != 0) return "needs the 'ip' command (package iproute2)";
+  if (std::system("command -v ip >/dev/null 2>&1") != 0)
+    return "needs the 'ip' command (package iproute2)";
   return {};
 }
 
-VirtualLan::VirtualLan(std::string name) : name_(std::move(name)) { ok_ = RunVlan("up " + name_) == 0; }
+VirtualLan::VirtualLan(std::string name) : name_(std::move(name)) {
+  ok_ = RunVlan("up " + name_) == 0;
+}
 
 VirtualLan::~VirtualLan() {
   if (originalNamespace_ >= 0) {
@@ -68,12 +73,15 @@ SimulatorProcess::~SimulatorProcess() {
   }
 }
 
-bool SimulatorProcess::Start(const VirtualLan& lan, const std::vector<std::string>& arguments, std::string& error) {
+bool SimulatorProcess::Start(const VirtualLan& lan, const std::vector<std::string>& arguments,
+                             std::string& error) {
   static int started = 0;
-  const std::string base = "/tmp/dunmere-sim-test-" + std::to_string(getpid()) + "-" + std::to_string(++started);
+  const std::string base =
+      "/tmp/dunmere-sim-test-" + std::to_string(getpid()) + "-" + std::to_string(++started);
   logPath_ = base + ".log";
   errorPath_ = base + ".err";
-  std::vector<std::string> command = {"ip", "netns", "exec", lan.name() + "-adapters", DUNMERE_SIM_PATH};
+  std::vector<std::string> command = {"ip", "netns", "exec", lan.name() + "-adapters",
+                                      DUNMERE_SIM_PATH};
   command.insert(command.end(), arguments.begin(), arguments.end());
   command.insert(command.end(), {"--log", logPath_});
 
@@ -120,7 +128,9 @@ int SimulatorProcess::Stop(int signal) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string SimulatorProcess::Log() const { return ReadFile(logPath_); }
+std::string SimulatorProcess::Log() const {
+  return ReadFile(logPath_);
+}
 
 bool SimulatorProcess::WaitForLog(const std::string& text, int milliseconds) const {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);

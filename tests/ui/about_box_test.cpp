@@ -15,7 +15,9 @@ void Open(CMainDialog& window, Opener opener) {
     case Opener::kButton: Click(window, IDC_ABOUT); break;
     case Opener::kSystemMenu: window.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX); break;
     // The system keeps the low four bits of a command for itself.
-    case Opener::kSystemMenuWithLowBits: window.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3); break;
+    case Opener::kSystemMenuWithLowBits:
+      window.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3);
+      break;
   }
 }
 
@@ -86,8 +88,8 @@ TEST_F(WindowTest, AboutBoxOpensFromButtonAndSystemMenuAndClosesEveryWay) {
         EXPECT_FALSE(::IsWindow(seen.about));
         EXPECT_TRUE(window.IsWindowEnabled()) << "the main window reacts again";
         EXPECT_EQ(seen.caption, "Quorvane Ambrel");
-        EXPECT_EQ(seen.texts, (std::vector<std::string>{"Quorvane Dunmere", "OK",
-                                                        "Version : 1.5.0.0"}));
+        EXPECT_EQ(seen.texts,
+                  (std::vector<std::string>{"Quorvane Dunmere", "OK", "Version : 1.5.0.0"}));
         EXPECT_TRUE(seen.hasIcon);
       }
     }

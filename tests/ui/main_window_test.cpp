@@ -83,9 +83,8 @@ TEST_F(WindowTest, ListsHaveTheirColumnsAndFullRowSelection) {
                                    {"IP", 81, LVCFMT_LEFT, 1},
                                    {"Netmask", 81, LVCFMT_LEFT, 2},
                                    {"Gateway", 81, LVCFMT_LEFT, 3}}));
-    EXPECT_EQ(Columns(window.m_linkList),
-              (std::vector<Column>{{"Link Name", 120, LVCFMT_LEFT, 0},
-                                   {"Location", 100, LVCFMT_LEFT, 1}}));
+    EXPECT_EQ(Columns(window.m_linkList), (std::vector<Column>{{"Link Name", 120, LVCFMT_LEFT, 0},
+                                                               {"Location", 100, LVCFMT_LEFT, 1}}));
     EXPECT_EQ(window.m_adapterList.GetExtendedStyle(), DWORD(LVS_EX_FULLROWSELECT));
     EXPECT_EQ(window.m_linkList.GetExtendedStyle(), DWORD(LVS_EX_FULLROWSELECT));
     EXPECT_EQ(window.m_pAdapterList, &window.m_adapterList);
@@ -187,8 +186,7 @@ TEST_F(WindowTest, ConfigurationOpensTheSelectedAdaptersPage) {
   EXPECT_TRUE(boxes.empty());
   ASSERT_EQ(launches.size(), rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
-    EXPECT_EQ(launches[i].commandLine,
-              std::string("explorer http://") + kLanAdapters[rows[i]].ip);
+    EXPECT_EQ(launches[i].commandLine, std::string("explorer http://") + kLanAdapters[rows[i]].ip);
     EXPECT_EQ(launches[i].showCommand, 0u);
   }
 }

@@ -22,8 +22,8 @@ void ExpectDialogColours(HWND dialog, UINT message, HWND control, const char* wh
   HDC dc = ::GetDC(dialog);
   ::SetTextColor(dc, RGB(1, 2, 3));
   ::SetBkColor(dc, RGB(4, 5, 6));
-  const auto brush = reinterpret_cast<HBRUSH>(
-      ::SendMessageA(dialog, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  const auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(
+      dialog, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
   ASSERT_NE(brush, nullptr);
   LOGBRUSH style{};
   ASSERT_NE(::GetObjectA(brush, sizeof style, &style), 0);

@@ -41,9 +41,9 @@ bool operator==(const TemplateItem& a, const TemplateItem& b) {
 }
 
 std::ostream& operator<<(std::ostream& out, const TemplateItem& i) {
-  return out << "{" << i.id << ", " << i.className << ", \"" << i.text << "\", style 0x"
-             << std::hex << i.style << ", ex 0x" << i.exStyle << std::dec << ", " << i.x << ","
-             << i.y << "," << i.width << "," << i.height << "}";
+  return out << "{" << i.id << ", " << i.className << ", \"" << i.text << "\", style 0x" << std::hex
+             << i.style << ", ex 0x" << i.exStyle << std::dec << ", " << i.x << "," << i.y << ","
+             << i.width << "," << i.height << "}";
 }
 
 // Reads a DIALOGEX template (the only kind this program has) word by word.
@@ -51,8 +51,18 @@ class TemplateReader {
  public:
   explicit TemplateReader(const BYTE* data) : at_(data) {}
 
-  WORD Word() { WORD v; std::memcpy(&v, at_, 2); at_ += 2; return v; }
-  DWORD Dword() { DWORD v; std::memcpy(&v, at_, 4); at_ += 4; return v; }
+  WORD Word() {
+    WORD v;
+    std::memcpy(&v, at_, 2);
+    at_ += 2;
+    return v;
+  }
+  DWORD Dword() {
+    DWORD v;
+    std::memcpy(&v, at_, 4);
+    at_ += 4;
+    return v;
+  }
   short Short() { return static_cast<short>(Word()); }
   BYTE Byte() { return *at_++; }
   void AlignToDword() {
@@ -72,8 +82,8 @@ class TemplateReader {
     Word();
     const WORD ordinal = Word();
     if (isClass) {
-      static const char* const kPredefined[] = {"Button", "Edit", "Static", "ListBox",
-                                                "ScrollBar", "ComboBox"};
+      static const char* const kPredefined[] = {"Button",  "Edit",      "Static",
+                                                "ListBox", "ScrollBar", "ComboBox"};
       if (ordinal >= 0x80 && ordinal <= 0x85) return kPredefined[ordinal - 0x80];
     }
     return "#" + std::to_string(ordinal);
@@ -84,8 +94,8 @@ class TemplateReader {
 };
 
 std::string CanonicalClass(const std::string& name) {
-  static const char* const kKnown[] = {"Button", "Edit", "Static", "ComboBox", WC_LISTVIEWA,
-                                       WC_IPADDRESSA};
+  static const char* const kKnown[] = {"Button",   "Edit",       "Static",
+                                       "ComboBox", WC_LISTVIEWA, WC_IPADDRESSA};
   for (const char* known : kKnown)
     if (lstrcmpiA(name.c_str(), known) == 0) return known;
   return name;
@@ -157,30 +167,31 @@ TEST(DialogTemplates, MainWindow) {
   EXPECT_EQ(main.fontPoints, 8);
   EXPECT_EQ(main.fontName, "Arial");
   // The template order is the tab order.
-  EXPECT_EQ(main.items, (std::vector<TemplateItem>{
-      {IDC_ADAPTER_LIST, WC_LISTVIEWA, "", kList, 0, 8, 13, 216, 53},
-      {IDC_REFRESH, "Button", "Refresh", kPush, 0, 228, 32, 45, 14},
-      {IDC_CONFIGURATION, "Button", "Configuration", kPush, 0, 228, 51, 45, 14},
-      {IDC_IP_ADDRESS, WC_IPADDRESSA, "", kIpField, 0, 55, 83, 100, 13},
-      {IDC_NETMASK, WC_IPADDRESSA, "", kIpField, 0, 55, 101, 100, 13},
-      {IDC_GATEWAY, WC_IPADDRESSA, "", kIpField, 0, 55, 120, 100, 13},
-      {IDC_APPLY, "Button", "Apply", kPush, 0, 222, 114, 50, 14},
-      {IDC_LINK_LIST, WC_LISTVIEWA, "", kList, 0, 8, 152, 164, 51},
-      {IDC_CONNECT, "Button", "Connect", kPush, 0, 182, 187, 43, 14},
-      {IDC_DISCONNECT, "Button", "Disconnect", kPush, 0, 230, 187, 43, 14},
-      {IDC_EXIT, "Button", "Exit", kPush, 0, 234, 213, 43, 15},
-      {-1, "Button", "Adapter", kGroupBox, 0, 3, 2, 275, 70},
-      {-1, "Button", "LAN", kGroupBox, 0, 3, 74, 275, 64},
-      {-1, "Static", "I P :", kLabel, 0, 13, 87, 14, 8},
-      {-1, "Static", "Netmask :", kLabel, 0, 13, 105, 32, 8},
-      {-1, "Static", "Gateway :", kLabel, 0, 13, 123, 38, 8},
-      {-1, "Button", "Link Info", kGroupBox, 0, 3, 141, 275, 68},
-      {IDC_DRIVE_COMBO, "ComboBox", "", kCombo, WS_EX_DLGMODALFRAME, 181, 162, 91, 110},
-      {IDC_DHCP_COMBO, "ComboBox", "", kCombo, 0, 213, 85, 59, 49},
-      {-1, "Static", "DHCP Client :", kLabel, 0, 170, 87, 42, 8},
-      {-1, "Static", "Network Drive :", kLabel, 0, 182, 151, 51, 8},
-      {IDC_ABOUT, "Button", "About", kPush, 0, 4, 213, 45, 15},
-  }));
+  EXPECT_EQ(main.items,
+            (std::vector<TemplateItem>{
+                {IDC_ADAPTER_LIST, WC_LISTVIEWA, "", kList, 0, 8, 13, 216, 53},
+                {IDC_REFRESH, "Button", "Refresh", kPush, 0, 228, 32, 45, 14},
+                {IDC_CONFIGURATION, "Button", "Configuration", kPush, 0, 228, 51, 45, 14},
+                {IDC_IP_ADDRESS, WC_IPADDRESSA, "", kIpField, 0, 55, 83, 100, 13},
+                {IDC_NETMASK, WC_IPADDRESSA, "", kIpField, 0, 55, 101, 100, 13},
+                {IDC_GATEWAY, WC_IPADDRESSA, "", kIpField, 0, 55, 120, 100, 13},
+                {IDC_APPLY, "Button", "Apply", kPush, 0, 222, 114, 50, 14},
+                {IDC_LINK_LIST, WC_LISTVIEWA, "", kList, 0, 8, 152, 164, 51},
+                {IDC_CONNECT, "Button", "Connect", kPush, 0, 182, 187, 43, 14},
+                {IDC_DISCONNECT, "Button", "Disconnect", kPush, 0, 230, 187, 43, 14},
+                {IDC_EXIT, "Button", "Exit", kPush, 0, 234, 213, 43, 15},
+                {-1, "Button", "Adapter", kGroupBox, 0, 3, 2, 275, 70},
+                {-1, "Button", "LAN", kGroupBox, 0, 3, 74, 275, 64},
+                {-1, "Static", "I P :", kLabel, 0, 13, 87, 14, 8},
+                {-1, "Static", "Netmask :", kLabel, 0, 13, 105, 32, 8},
+                {-1, "Static", "Gateway :", kLabel, 0, 13, 123, 38, 8},
+                {-1, "Button", "Link Info", kGroupBox, 0, 3, 141, 275, 68},
+                {IDC_DRIVE_COMBO, "ComboBox", "", kCombo, WS_EX_DLGMODALFRAME, 181, 162, 91, 110},
+                {IDC_DHCP_COMBO, "ComboBox", "", kCombo, 0, 213, 85, 59, 49},
+                {-1, "Static", "DHCP Client :", kLabel, 0, 170, 87, 42, 8},
+                {-1, "Static", "Network Drive :", kLabel, 0, 182, 151, 51, 8},
+                {IDC_ABOUT, "Button", "About", kPush, 0, 4, 213, 45, 15},
+            }));
 }
 
 TEST(DialogTemplates, AboutBox) {
@@ -192,12 +203,15 @@ TEST(DialogTemplates, AboutBox) {
             std::vector<int>({0, 0, 201, 59}));
   EXPECT_EQ(about.fontPoints, 9);
   EXPECT_EQ(about.fontName, "Arial");
-  EXPECT_EQ(about.items, (std::vector<TemplateItem>{
-      {-1, "Static", "#" + std::to_string(IDR_MAINFRAME), kChild | SS_ICON, 0, 9, 18, 20, 20},
-      {-1, "Static", "Quorvane Dunmere", kLabel | SS_NOPREFIX, 0, 33, 12, 84, 8},
-      {IDOK, "Button", "OK", kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 144, 36, 50, 14},
-      {-1, "Static", "Version : 1.5.0.0", kLabel, 0, 33, 36, 51, 8},
-  }));
+  EXPECT_EQ(
+      about.items,
+      (std::vector<TemplateItem>{
+          {-1, "Static", "#" + std::to_string(IDR_MAINFRAME), kChild | SS_ICON, 0, 9, 18, 20, 20},
+          {-1, "Static", "Quorvane Dunmere", kLabel | SS_NOPREFIX, 0, 33, 12, 84, 8},
+          {IDOK, "Button", "OK", kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 144, 36, 50,
+           14},
+          {-1, "Static", "Version : 1.5.0.0", kLabel, 0, 33, 36, 51, 8},
+      }));
 }
 
 TEST(DialogTemplates, LoginPrompt) {
@@ -208,14 +222,15 @@ TEST(DialogTemplates, LoginPrompt) {
   EXPECT_EQ(login.fontPoints, 8);
   EXPECT_EQ(login.fontName, "Arial");
   constexpr DWORD kEdit = kChild | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
-  EXPECT_EQ(login.items, (std::vector<TemplateItem>{
-      {-1, "Static", "User name :", kLabel, 0, 13, 21, 41, 8},
-      {IDC_USER_NAME, "Edit", "", kEdit, 0, 60, 18, 69, 14},
-      {-1, "Static", "Password :", kLabel, 0, 13, 42, 37, 8},
-      {IDC_PASSWORD, "Edit", "", kEdit | ES_PASSWORD, 0, 60, 39, 68, 14},
-      {IDOK, "Button", "OK", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 135, 21, 50, 14},
-      {IDCANCEL, "Button", "Cancel", kPush, 0, 135, 38, 50, 14},
-  }));
+  EXPECT_EQ(login.items,
+            (std::vector<TemplateItem>{
+                {-1, "Static", "User name :", kLabel, 0, 13, 21, 41, 8},
+                {IDC_USER_NAME, "Edit", "", kEdit, 0, 60, 18, 69, 14},
+                {-1, "Static", "Password :", kLabel, 0, 13, 42, 37, 8},
+                {IDC_PASSWORD, "Edit", "", kEdit | ES_PASSWORD, 0, 60, 39, 68, 14},
+                {IDOK, "Button", "OK", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 135, 21, 50, 14},
+                {IDCANCEL, "Button", "Cancel", kPush, 0, 135, 38, 50, 14},
+            }));
 }
 
 // The templates come out as the real controls, with the main window's dialog-init items.
@@ -272,7 +287,8 @@ TEST(Resources, IconIsOne32By32ImageIn256Colours) {
   HMODULE module = ::GetModuleHandleA(nullptr);
   HRSRC group = ::FindResourceA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(14));
   ASSERT_NE(group, nullptr);
-  const auto* directory = static_cast<const IconDirectory*>(::LockResource(::LoadResource(module, group)));
+  const auto* directory =
+      static_cast<const IconDirectory*>(::LockResource(::LoadResource(module, group)));
   ASSERT_EQ(directory->count, 1);
   const IconDirectoryEntry& entry = directory->entries[0];
   EXPECT_EQ(entry.width, 32);
@@ -282,7 +298,8 @@ TEST(Resources, IconIsOne32By32ImageIn256Colours) {
 
   HRSRC image = ::FindResourceA(module, MAKEINTRESOURCEA(entry.id), MAKEINTRESOURCEA(3));
   ASSERT_NE(image, nullptr);
-  const auto* header = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(module, image)));
+  const auto* header =
+      static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(module, image)));
   EXPECT_EQ(header->biWidth, 32);
   EXPECT_EQ(header->biHeight, 64) << "colour rows and mask rows";
   EXPECT_EQ(header->biBitCount, 8);

@@ -54,11 +54,11 @@ TEST(SameText, FoldsOnlyAsciiLettersAndOnlyWhenAsked) {
       {"NAS", "NAS", true, true},
       {"NAS", "nas", false, true},
       {"Nas-1", "nAS-1", false, true},
-      {"NAS", "NAS2", false, false},    // a prefix is not equal
+      {"NAS", "NAS2", false, false},  // a prefix is not equal
       {"NAS2", "NAS", false, false},
       {"", "", true, true},
       {"@[`{", "@[`{", true, true},
-      {"@", "`", false, false},         // 0x40 and 0x60 differ by the case bit but are no letters
+      {"@", "`", false, false},  // 0x40 and 0x60 differ by the case bit but are no letters
       {"[", "{", false, false},
       {"\xC4", "\xE4", false, false},  // no folding beyond A to Z, whatever the code page
   };
@@ -70,8 +70,8 @@ TEST(SameText, FoldsOnlyAsciiLettersAndOnlyWhenAsked) {
 }
 
 TEST(ShareLocation, MatchesTheAdaptersNameOrIpText) {
-  const Table table{{'E', "NAS-Studio", "music"}, {'F', "10.213.1.10", "photos"},
-                    {'G', "OTHER", "backup"}};
+  const Table table{
+      {'E', "NAS-Studio", "music"}, {'F', "10.213.1.10", "photos"}, {'G', "OTHER", "backup"}};
   for (ServerComparison comparison : {ServerComparison::kExact, ServerComparison::kIgnoreCase}) {
     EXPECT_EQ(Location(table, "music", comparison), "E:");
     EXPECT_EQ(Location(table, "photos", comparison), "F:");
@@ -93,8 +93,8 @@ TEST(ShareLocation, ShareNamesAlwaysIgnoreCase) {
 }
 
 TEST(ShareLocation, TheLastOfSeveralLettersWins) {
-  const Table table{{'E', "NAS-Studio", "music"}, {'K', "10.213.1.10", "music"},
-                    {'H', "NAS-Studio", "music"}};
+  const Table table{
+      {'E', "NAS-Studio", "music"}, {'K', "10.213.1.10", "music"}, {'H', "NAS-Studio", "music"}};
   EXPECT_EQ(Location(table, "music", ServerComparison::kExact), "K:");
 }
 
@@ -107,8 +107,8 @@ TEST(ShareLocation, UnmappedLettersNeverMatch) {
 }
 
 TEST(ShareLocation, WholeNamesOnly) {
-  const Table table{{'E', "NAS-Studio2", "music"}, {'F', "NAS-Studio", "music2"},
-                    {'G', "10.213.1.100", "music"}};
+  const Table table{
+      {'E', "NAS-Studio2", "music"}, {'F', "NAS-Studio", "music2"}, {'G', "10.213.1.100", "music"}};
   EXPECT_EQ(Location(table, "music", ServerComparison::kIgnoreCase), "(none)");
 }
 

@@ -18,7 +18,9 @@ struct Rgb {
   uint8_t r, g, b;
 };
 
-bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+bool operator==(Rgb a, Rgb b) {
+  return a.r == b.r && a.g == b.g && a.b == b.b;
+}
 
 // The picture's colours; all of them are palette entries, so no pixel is approximated.
 constexpr Rgb kOutline{0, 0, 0};
@@ -36,10 +38,10 @@ constexpr Rgb kCable{0, 98, 147};
 // 16 system colours, a 6 x 6 x 6 colour cube, then the picture's own colours and a grey
 // ramp to fill all 256 entries.
 std::array<Rgb, 256> MakePalette() {
-  static const Rgb system[16] = {
-      {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-      {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-      {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+  static const Rgb system[16] = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+                                 {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+                                 {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
+                                 {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
   std::array<Rgb, 256> palette{};
   int n = 0;
   for (const Rgb& c : system) palette[n++] = c;
@@ -47,8 +49,7 @@ std::array<Rgb, 256> MakePalette() {
     for (int g = 0; g < 6; ++g)
       for (int b = 0; b < 6; ++b)
         palette[n++] = Rgb{uint8_t(r * 51), uint8_t(g * 51), uint8_t(b * 51)};
-  for (const Rgb& c : {kDialogBlue, kPlatter, kSpindle, kPort, kLedOn, kLedAmber})
-    palette[n++] = c;
+  for (const Rgb& c : {kDialogBlue, kPlatter, kSpindle, kPort, kLedOn, kLedAmber}) palette[n++] = c;
   for (int level = 0; n < 256; ++level) {
     const uint8_t v = uint8_t(8 + level * 248 / 18);
     palette[n++] = Rgb{v, v, v};
@@ -130,8 +131,7 @@ void Put32(std::vector<uint8_t>& out, unsigned v) {
 std::vector<uint8_t> EncodeIcon(const Canvas& c, const std::array<Rgb, 256>& palette) {
   constexpr unsigned kMaskRowBytes = kSize / 8;  // 4: already a multiple of four
   constexpr unsigned kHeaderBytes = 40;
-  constexpr unsigned kImageBytes =
-      kHeaderBytes + 256 * 4 + kSize * kSize + kSize * kMaskRowBytes;
+  constexpr unsigned kImageBytes = kHeaderBytes + 256 * 4 + kSize * kSize + kSize * kMaskRowBytes;
   constexpr unsigned kDirectoryBytes = 6 + 16;
 
   std::vector<uint8_t> out;
