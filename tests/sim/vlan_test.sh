@@ -46,6 +46,13 @@ check "no hosts file is left" test ! -e "/etc/netns/$name-host"
 check "a bad name is refused with status 2" test $? -eq 2
 "$vlan" add "$name" 10.213.9.9 >/dev/null 2>&1
 check "an address without prefix is refused with status 2" test $? -eq 2
+# An up that fails, before or after creating the namespaces, leaves nothing behind.
+for bad in 10.213.9.9 10.213.9.9/99; do
+  "$vlan" up "$name" "$bad" >/dev/null 2>&1
+  check "up with the address $bad fails" test $? -ne 0
+  check "a failed up ($bad) leaves no namespace" sh -c "! ip netns list | grep -q '^$name-'"
+  check "a failed up ($bad) leaves no hosts file" test ! -e "/etc/netns/$name-host"
+done
 "$vlan" frobnicate "$name" >/dev/null 2>&1
 check "an unknown command is refused with status 2" test $? -eq 2
 if command -v setpriv >/dev/null; then
