@@ -8,11 +8,6 @@ namespace {
 // A:, B: and C: are the floppy and system letters and are never offered, whatever their type.
 constexpr int kFirstOfferedIndex = 3;
 
-bool IsLocalMedium(uint32_t driveType) {
-  return driveType == kDriveFixed || driveType == kDriveCdRom || driveType == kDriveRamDisk ||
-         driveType == kDriveRemovable;
-}
-
 }  // namespace
 
 DriveComboItems ComputeDriveComboItems() {

@@ -14,6 +14,12 @@ constexpr uint32_t kDriveRemote = 4;
 constexpr uint32_t kDriveCdRom = 5;
 constexpr uint32_t kDriveRamDisk = 6;
 
+// A letter that a local disk, CD-ROM, RAM disk or removable medium occupies.
+constexpr bool IsLocalMedium(uint32_t driveType) {
+  return driveType == kDriveFixed || driveType == kDriveCdRom || driveType == kDriveRamDisk ||
+         driveType == kDriveRemovable;
+}
+
 // Flag of AddConnection and CancelConnection: remember the change in the user's profile.
 constexpr uint32_t kConnectUpdateProfile = 1;
 

@@ -135,7 +135,7 @@ uint32_t MemoryDriveSystem::AddConnection(const char* localName, const char* rem
                                 call.password == requiredCredentials_->second);
   if (letter == nullptr) {
     call.result = kErrorBadDevice;
-  } else if (letter->connection || (letter->driveType && *letter->driveType != kDriveRemote)) {
+  } else if (letter->connection || (letter->driveType && IsLocalMedium(*letter->driveType))) {
     call.result = kErrorAlreadyAssigned;
   } else if (!IsUncName(call.remoteName)) {
     call.result = kErrorBadNetName;

@@ -52,6 +52,29 @@ TEST(MemoryDriveSystemTest, AddAndCancelChangeTheConnectionsLikeThePlatform) {
   EXPECT_EQ(kErrorNotConnected, drives.CancelConnection("H:", 1, false));
 }
 
+// Only a letter that a local medium occupies is taken; a letter whose type says it has no
+// root (or is unknown, or already a network drive) can be mapped like an untyped free one.
+TEST(MemoryDriveSystemTest, OnlyLocalMediaRefuseAMapping) {
+  const struct {
+    uint32_t type;
+    uint32_t result;
+  } cases[] = {
+      {kDriveUnknown, kNoError},
+      {kDriveNoRootDir, kNoError},
+      {kDriveRemote, kNoError},
+      {kDriveRemovable, kErrorAlreadyAssigned},
+      {kDriveFixed, kErrorAlreadyAssigned},
+      {kDriveCdRom, kErrorAlreadyAssigned},
+      {kDriveRamDisk, kErrorAlreadyAssigned},
+  };
+  for (const auto& example : cases) {
+    MemoryDriveSystem drives;
+    drives.SetDriveType('G', example.type);
+    EXPECT_EQ(example.result, drives.AddConnection("G:", "\\\\SRV\\music", "", "", 1))
+        << "type " << example.type;
+  }
+}
+
 TEST(MemoryDriveSystemTest, RecordsEveryCallWithItsArgumentsAndResult) {
   MemoryDriveSystem drives;
   drives.AddConnection("G:", "\\\\SRV\\music", "", nullptr, kConnectUpdateProfile);
