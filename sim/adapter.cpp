@@ -1,6 +1,27 @@
 #include "sim/adapter.h"
 
 #include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// A text from the wire as it may appear inside one log line: printable ASCII as it is, every
+// other byte (and the backslash) as \xNN, so that no request can add or forge a line.
+std::string LogSafe(const std::string& text) {
+  std::string safe;
+  for (const unsigned char byte : text) {
+    if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+      safe += static_cast<char>(byte);
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+      safe += escaped;
+    }
+  }
+  return safe;
+}
+
+}  // namespace
 
 SimulatedAdapter::SimulatedAdapter(AdapterSettings settings)
     : settings_(std::move(settings)),
@@ -51,7 +72,7 @@ Response SimulatedAdapter::Login(const Request& request, int64_t nowMs) {
   return {Shape(EncodeLoginReply(request.clientTag, DeviceTag(), result),
                 settings_.knobs.commandDelayMs, true),
           settings_.name + (accepted ? ": login accepted" : ": login refused") + " for '" +
-              request.user + "'"};
+              LogSafe(request.user) + "'"};
 }
 
 Response SimulatedAdapter::ShareList(const Request& request) {

@@ -114,6 +114,16 @@ TEST(Adapter, AcceptsOnlyAdminWithItsPassword) {
   }
 }
 
+// The log is read line by line by tests and people; a user name from the wire must not be
+// able to end a line or forge one.
+TEST(Adapter, LoginNotesShowTheUserNameOnOneLine) {
+  SimulatedAdapter adapter(Settings());
+  const std::string user = std::string("ad\nsend op=2 t=1\r\\") + char(0xAA) + std::string(1, '\0');
+  const std::string note =
+      adapter.Handle(Decode(simtest::LoginRequest(kClient, kDevice, user, "x")), 0).note;
+  EXPECT_EQ(note, "NAS-One: login refused for 'ad\\x0asend op=2 t=1\\x0d\\x5c\\xaa\\x00'");
+}
+
 TEST(Adapter, AnswersTheShareListWithItsNames) {
   SimulatedAdapter adapter(Settings());
   const Datagram reply =
