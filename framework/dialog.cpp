@@ -59,6 +59,9 @@ CDialog::~CDialog() {
     ::SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
     ::DestroyWindow(m_hWnd);
   }
+  // A dialog that never got a window (its template failed) is not cleared at WM_NCDESTROY.
+  CWinApp* app = GetApp();
+  if (app && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
 }
 
 HWND CDialog::OwnerWindow() const {

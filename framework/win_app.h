@@ -29,7 +29,7 @@ class CWinApp : public CCmdTarget {
   // The help command. The program ships no help file, so there is nothing to open.
   void OnHelp() {}
 
-  // Set by the program; cleared by the framework when that window is destroyed.
+  // Set by the program; cleared by the framework when that window or its dialog object goes.
   CWnd* m_pMainWnd = nullptr;
   HINSTANCE m_hInstance;
   const char* m_pszAppName;

@@ -64,6 +64,20 @@ TEST_F(DialogTest, MissingTemplateReturnsMinusOneWithoutAWindow) {
   EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
+TEST_F(DialogTest, AMainWindowWhoseTemplateFailsIsNotLeftBehindAsTheMainWindow) {
+  {
+    CDialog dialog(IDD_MISSING);
+    app.m_pMainWnd = &dialog;
+    EXPECT_EQ(dialog.DoModal(), -1);
+  }
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
+
+  CDialog other(IDD_PLAIN);
+  app.m_pMainWnd = &other;
+  { CDialog gone(IDD_MISSING); }
+  EXPECT_EQ(app.m_pMainWnd, &other) << "only the object that goes away is cleared";
+}
+
 TEST_F(DialogTest, ARunningDialogIsNotRunAgain) {
   CDialog dialog(IDD_PLAIN);
   int nested = 0;
