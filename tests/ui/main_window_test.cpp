@@ -248,13 +248,35 @@ TEST_F(WindowTest, EveryPaintRefreshesDriveLettersAndLocations) {
   });
 }
 
-TEST_F(WindowTest, MinimisedTheWindowStillRefreshesAndOffersItsIcon) {
+// The window procedure of the main window, and the device contexts of the WM_ICONERASEBKGND
+// messages that went through it.
+WNDPROC g_mainWindowProcedure = nullptr;
+std::vector<WPARAM> g_iconErases;
+
+LRESULT CALLBACK RecordIconErases(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ICONERASEBKGND) g_iconErases.push_back(wParam);
+  return ::CallWindowProcA(g_mainWindowProcedure, window, message, wParam, lParam);
+}
+
+TEST_F(WindowTest, MinimisedTheWindowStillRefreshesAndDrawsItsIcon) {
   RunProgram([this](CMainDialog& window) {
+    g_mainWindowProcedure = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+        window.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordIconErases)));
+    g_iconErases.clear();
+    RepaintNow(window);
+    EXPECT_TRUE(g_iconErases.empty()) << "a window that is not minimised paints as a dialog";
+
     window.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
     EXPECT_TRUE(window.IsIconic());
     drives.Connect('K', "\\\\NAS-STUDIO\\music");
     drives.ClearCalls();
+    ::InvalidateRect(window.m_hWnd, nullptr, TRUE);
     window.SendMessage(WM_PAINT);
+    ASSERT_EQ(g_iconErases.size(), 1u) << "the icon's background is erased before it is drawn";
+    EXPECT_NE(g_iconErases[0], 0u) << "on the paint context";
+    EXPECT_FALSE(::GetUpdateRect(window.m_hWnd, nullptr, FALSE)) << "the paint validated";
+    ::SetWindowLongPtrA(window.m_hWnd, GWLP_WNDPROC,
+                        reinterpret_cast<LONG_PTR>(g_mainWindowProcedure));
     EXPECT_EQ(drives.CallsOf(DriveCall::Kind::kGetConnection).size(), 26u);
     bool offered = false;
     for (int i = 0; i < window.m_driveCombo.GetCount(); ++i)
@@ -294,6 +316,7 @@ TEST_F(WindowTest, ExitAndCloseShutTheEndpointDownEnterAndEscDoNot) {
     });
     EXPECT_EQ(result, FALSE);
     ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(endedByTest) << "the window did not end by itself";
     EXPECT_FALSE(::IsWindow(window));
     EXPECT_EQ(AdaptersAnsweringNow(), c.endpointClosed ? 0 : int(kLanAdapters.size()));
     NetworkShutdown();

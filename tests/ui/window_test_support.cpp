@@ -45,14 +45,17 @@ void WindowTest::TearDown() {
 
 BOOL WindowTest::RunProgram(const std::function<void(CMainDialog& window)>& body) {
   CUtilityApp app;
-  SetDialogScript(IDD_MAIN_DIALOG, [&body](CDialog& dialog) {
-    RunWhenIdle([&body, &dialog] {
+  endedByTest = false;
+  SetDialogScript(IDD_MAIN_DIALOG, [this, &body](CDialog& dialog) {
+    RunWhenIdle([this, &body, &dialog] {
       body(static_cast<CMainDialog&>(dialog));
       // What body posted (keys, a close) is handled first; then the window is ended unless
       // that ended it already.
       const HWND window = dialog.m_hWnd;
-      RunWhenIdle([&dialog, window] {
-        if (::IsWindow(window) && dialog.IsRunningModal()) dialog.EndDialog(IDCANCEL);
+      RunWhenIdle([this, &dialog, window] {
+        if (!::IsWindow(window) || !dialog.IsRunningModal()) return;
+        endedByTest = true;
+        dialog.EndDialog(IDCANCEL);
       });
     });
   });

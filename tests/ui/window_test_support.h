@@ -43,10 +43,11 @@ class WindowTest : public ::testing::Test {
 
   // Runs the program as WinMain would (CUtilityApp::InitInstance) and calls body with the live
   // main window from inside its modal loop, once the window is shown and its first paints are
-  // done. The window is ended with IDCANCEL afterwards unless body ended it. Returns what
-  // InitInstance returned.
+  // done. The window is ended with IDCANCEL afterwards unless body ended it (endedByTest then
+  // says so). Returns what InitInstance returned.
   BOOL RunProgram(const std::function<void(CMainDialog& window)>& body);
 
+  bool endedByTest = false;
   MemoryDriveSystem drives;
   std::vector<RecordedBox> boxes;
   std::vector<RecordedLaunch> launches;
