@@ -3,8 +3,5 @@
 
 #include "wnd.h"
 
-class CButton : public CWnd {
- public:
-  int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-  void SetCheck(int check) { SendMessage(BM_SETCHECK, check); }
-};
+// The program's buttons are only enabled and disabled, which CWnd does.
+class CButton : public CWnd {};

@@ -10,17 +10,6 @@ CString& CString::operator=(const char* text) {
   return *this;
 }
 
-CString& CString::operator+=(const char* text) {
-  if (text) m_text += text;
-  return *this;
-}
-
-CString operator+(const CString& a, const char* b) {
-  CString result(a);
-  result += b;
-  return result;
-}
-
 BOOL CString::LoadString(UINT id) {
   // With a zero buffer size LoadStringA cannot hand out a pointer as the wide version does,
   // so grow the buffer until the text fits with room to spare.
@@ -57,9 +46,4 @@ int CString::Find(const char* part, int start) const {
   if (!part || start < 0 || start > GetLength()) return -1;
   std::size_t at = m_text.find(part, static_cast<std::size_t>(start));
   return at == std::string::npos ? -1 : static_cast<int>(at);
-}
-
-int CString::Find(char ch, int start) const {
-  const char part[2] = {ch, '\0'};
-  return Find(part, start);
 }

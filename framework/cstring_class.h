@@ -12,7 +12,6 @@ class CString {
   CString(const std::string& text) : m_text(text) {}
 
   CString& operator=(const char* text);
-  CString& operator+=(const char* text);
 
   // Loads string resource `id` of the program's module. An empty or missing resource leaves
   // the text empty and returns FALSE.
@@ -27,7 +26,6 @@ class CString {
 
   // Index of the first occurrence at or after `start`, or -1.
   int Find(const char* part, int start = 0) const;
-  int Find(char ch, int start = 0) const;
 
   operator const char*() const { return m_text.c_str(); }
   const std::string& str() const { return m_text; }
@@ -54,4 +52,3 @@ inline bool operator!=(const CString& a, const char* b) {
 inline bool operator!=(const char* a, const CString& b) {
   return !(b == a);
 }
-CString operator+(const CString& a, const char* b);

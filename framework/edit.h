@@ -3,10 +3,6 @@
 
 #include "wnd.h"
 
-class CEdit : public CWnd {
- public:
-  // Stops typing and pasting at `maxChars` characters.
-  void LimitText(int maxChars = 0) { SendMessage(EM_LIMITTEXT, maxChars); }
-  UINT GetLimitText() const { return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT)); }
-  void SetSel(int start, int end) { SendMessage(EM_SETSEL, start, end); }
-};
+// The program's edit fields are filled and limited by data exchange and otherwise only enabled
+// and disabled, which CWnd does.
+class CEdit : public CWnd {};

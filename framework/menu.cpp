@@ -10,9 +10,3 @@ CMenu* CMenu::FromHandle(HMENU hMenu) {
   if (!wrapper) wrapper = std::make_unique<CMenu>(hMenu);
   return wrapper.get();
 }
-
-HMENU CMenu::Detach() {
-  HMENU hMenu = m_hMenu;
-  m_hMenu = nullptr;
-  return hMenu;
-}

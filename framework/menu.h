@@ -5,7 +5,6 @@
 
 class CMenu {
  public:
-  CMenu() = default;
   explicit CMenu(HMENU hMenu) : m_hMenu(hMenu) {}
   CMenu(const CMenu&) = delete;
   CMenu& operator=(const CMenu&) = delete;
@@ -15,9 +14,6 @@ class CMenu {
   static CMenu* FromHandle(HMENU hMenu);
 
   HMENU m_hMenu = nullptr;
-  HMENU GetSafeHmenu() const { return m_hMenu; }
-  void Attach(HMENU hMenu) { m_hMenu = hMenu; }
-  HMENU Detach();
 
   BOOL AppendMenu(UINT flags, UINT_PTR idNewItem = 0, const char* text = nullptr) {
     return ::AppendMenuA(m_hMenu, flags, idNewItem, text);

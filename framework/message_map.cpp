@@ -49,7 +49,6 @@ bool CCmdTarget::DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, 
       result = notifyResult;
       break;
     }
-    case HandlerSignature::Raw: result = (this->*entry->onRaw)(wParam, lParam); break;
   }
   return true;
 }

@@ -28,14 +28,12 @@ enum class HandlerSignature : unsigned char {
   UintLparam,   // void Handler(UINT, LPARAM)           WM_SYSCOMMAND
   ReturnsIcon,  // HICON Handler()                      WM_QUERYDRAGICON
   Notify,       // void Handler(NMHDR*, LRESULT*)       WM_NOTIFY
-  Raw,          // LRESULT Handler(WPARAM, LPARAM)      any message
 };
 
 using VoidHandler = void (CCmdTarget::*)();
 using UintLparamHandler = void (CCmdTarget::*)(UINT, LPARAM);
 using IconHandler = HICON (CCmdTarget::*)();
 using NotifyHandler = void (CCmdTarget::*)(NMHDR*, LRESULT*);
-using RawHandler = LRESULT (CCmdTarget::*)(WPARAM, LPARAM);
 
 struct MessageMapEntry {
   UINT message;
@@ -46,7 +44,6 @@ struct MessageMapEntry {
   UintLparamHandler onUintLparam;
   IconHandler onIcon;
   NotifyHandler onNotify;
-  RawHandler onRaw;
 };
 
 struct MessageMap {
@@ -62,17 +59,15 @@ constexpr MessageMap MakeMessageMap(const MessageMap* base, const MessageMapEntr
 
 template <class T>
 MessageMapEntry MapMessage(UINT message, void (T::*handler)()) {
-  return {
-      message, 0,       0,      HandlerSignature::Void, static_cast<VoidHandler>(handler), nullptr,
-      nullptr, nullptr, nullptr};
+  return {message, 0,       0,      HandlerSignature::Void, static_cast<VoidHandler>(handler),
+          nullptr, nullptr, nullptr};
 }
 template <class T>
 MessageMapEntry MapMessage(UINT message, void (T::*handler)(UINT, LPARAM)) {
   return {message, 0,
           0,       HandlerSignature::UintLparam,
           nullptr, static_cast<UintLparamHandler>(handler),
-          nullptr, nullptr,
-          nullptr};
+          nullptr, nullptr};
 }
 template <class T>
 MessageMapEntry MapMessage(UINT message, HICON (T::*handler)()) {
@@ -83,33 +78,19 @@ MessageMapEntry MapMessage(UINT message, HICON (T::*handler)()) {
           nullptr,
           nullptr,
           static_cast<IconHandler>(handler),
-          nullptr,
           nullptr};
-}
-template <class T>
-MessageMapEntry MapMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
-  return {message, 0,       0,       HandlerSignature::Raw,           nullptr,
-          nullptr, nullptr, nullptr, static_cast<RawHandler>(handler)};
 }
 // WM_COMMAND with this notification code (BN_CLICKED, CBN_SELCHANGE ...) from control `id`.
 template <class T>
 MessageMapEntry MapCommand(UINT code, UINT id, void (T::*handler)()) {
-  return {WM_COMMAND,
-          code,
-          id,
-          HandlerSignature::Void,
-          static_cast<VoidHandler>(handler),
-          nullptr,
-          nullptr,
-          nullptr,
-          nullptr};
+  return {WM_COMMAND, code,    id,     HandlerSignature::Void, static_cast<VoidHandler>(handler),
+          nullptr,    nullptr, nullptr};
 }
 // WM_NOTIFY with this NMHDR code (NM_CLICK ...) from control `id`.
 template <class T>
 MessageMapEntry MapNotify(UINT code, UINT id, void (T::*handler)(NMHDR*, LRESULT*)) {
   return {WM_NOTIFY, code,    id,      HandlerSignature::Notify,
-          nullptr,   nullptr, nullptr, static_cast<NotifyHandler>(handler),
-          nullptr};
+          nullptr,   nullptr, nullptr, static_cast<NotifyHandler>(handler)};
 }
 
 // The first entry for (message, code, id) in `map` or, failing that, in its bases.

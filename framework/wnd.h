@@ -20,7 +20,6 @@ class CWnd : public CCmdTarget {
 
   HWND m_hWnd = nullptr;
 
-  HWND GetSafeHwnd() const { return m_hWnd; }
   void Attach(HWND hWnd) { m_hWnd = hWnd; }
   HWND Detach();
 
@@ -78,7 +77,6 @@ class CWnd : public CCmdTarget {
     bool passToDefault = false;  // the next call of the dialog procedure is Default()'s
   };
   WindowState& state();
-  bool HasState() const { return m_state != nullptr; }
 
   // Detaches bound controls and drops child wrappers once the window is gone.
   void ReleaseChildren();

@@ -49,7 +49,7 @@ TEST_F(DialogTest, LoadingSetsTextsAndLimitsTheFields) {
   SetDialogScript(IDD_TEST, [&](CDialog& live) {
     EXPECT_EQ(live.GetDlgItem(IDC_NAME)->GetWindowText(), "admin");
     EXPECT_EQ(live.GetDlgItem(IDC_PASSWORD)->GetWindowText(), "secret");
-    EXPECT_EQ(dialog.m_nameEdit.GetLimitText(), 16u);
+    EXPECT_EQ(dialog.m_nameEdit.SendMessage(EM_GETLIMITTEXT), 16);
     EXPECT_EQ(live.GetDlgItem(IDC_PASSWORD)->SendMessage(EM_GETLIMITTEXT), 16);
 
     // Typing stops at the limit.

@@ -47,7 +47,6 @@ class CDerivedDialog : public CBaseDialog {
     notifyHeader = header;
     *result = 7;
   }
-  LRESULT OnUser(WPARAM wParam, LPARAM lParam) { return wParam + lParam; }
 };
 
 const MessageMap* CBaseDialog::GetMessageMap() const {
@@ -67,7 +66,6 @@ const MessageMap* CDerivedDialog::GetMessageMap() const {
       MapCommand(BN_CLICKED, kButton, &CDerivedDialog::OnButtonAgain),
       MapMessage(WM_QUERYDRAGICON, &CDerivedDialog::OnQueryDragIcon),
       MapNotify(NM_CLICK, kList, &CDerivedDialog::OnClickList),
-      MapMessage(WM_USER + 1, &CDerivedDialog::OnUser),
   };
   static const MessageMap map = MakeMessageMap(CBaseDialog::GetMessageMap(), entries);
   return &map;
@@ -138,9 +136,6 @@ TEST(MessageMapHandlers, PassArgumentsAndAnswers) {
   NMHDR otherControl{nullptr, kList + 1, NM_CLICK};
   EXPECT_FALSE(dialog.DispatchMessageMap(WM_NOTIFY, kList + 1,
                                          reinterpret_cast<LPARAM>(&otherControl), result));
-
-  ASSERT_TRUE(dialog.DispatchMessageMap(WM_USER + 1, 30, 12, result));
-  EXPECT_EQ(result, 42);
 }
 
 TEST(MessageMapLookup, WalksTheChainFromTheGivenTable) {
