@@ -2,6 +2,7 @@
 // Configuration, the selected-row scan from the top visible row, repainting, and the ways the
 // window ends with and without closing the network endpoint.
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,8 @@ TEST_F(WindowTest, RefreshEmptiesListsAndFieldsThenListsANewSearch) {
     window.m_gateway.SetAddress(10, 213, 1, 254);
     window.m_dhcpCombo.SetCurSel(1);
     window.m_ipAddress.EnableWindow(FALSE);
+    window.m_connectButton.EnableWindow(FALSE);
+    std::strcpy(g_link.workingAddress, "10.213.1.11");
     window.m_adapterSelected = 1;
     // Forget the first search, so that only a new one can refill the list.
     ClearAdapterList(g_link.adapterList);
@@ -133,7 +136,10 @@ TEST_F(WindowTest, RefreshEmptiesListsAndFieldsThenListsANewSearch) {
     EXPECT_EQ(window.m_dhcpCombo.GetCurSel(), 1) << "the DHCP choice is kept";
     EXPECT_FALSE(window.m_ipAddress.IsWindowEnabled()) << "a disabled field stays disabled";
     EXPECT_TRUE(window.m_netmask.IsWindowEnabled());
+    EXPECT_FALSE(window.m_connectButton.IsWindowEnabled()) << "a disabled button stays disabled";
+    EXPECT_TRUE(window.m_configurationButton.IsWindowEnabled());
     EXPECT_EQ(g_link.shareList.count, 1u) << "the share list is not touched";
+    EXPECT_STREQ(g_link.workingAddress, "10.213.1.11") << "nor the working address";
   });
   EXPECT_TRUE(boxes.empty());
 }
