@@ -1,8 +1,10 @@
 // dunmere-sim on a virtual LAN: the simulator in the adapters' namespace, this test's own
 // client in the host namespace, real multicast between them over a veth pair.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -174,6 +176,57 @@ TEST(SimulatorStop, SigintStopsItToo) {
   std::string error;
   ASSERT_TRUE(sim.Start(*g_lan, {"--adapter", "name=NAS,ip=10.213.1.10"}, error)) << error;
   EXPECT_EQ(sim.Stop(SIGINT), 0);
+}
+
+// The number of processes inside the namespace, as `ip netns pids` lists them.
+int ProcessesIn(const std::string& ns) {
+  FILE* list = popen(("ip netns pids " + ns + " 2>/dev/null").c_str(), "r");
+  if (list == nullptr) return -1;
+  int count = 0;
+  char line[64];
+  while (std::fgets(line, sizeof line, list) != nullptr) ++count;
+  pclose(list);
+  return count;
+}
+
+TEST(SimulatorStop, ASimulatorEndsWithTheTestThatStartedIt) {
+  const std::string adapters = g_lan->name() + "-adapters";
+  ASSERT_EQ(ProcessesIn(adapters), 0) << "an earlier simulator is still running";
+  int channel[2];
+  ASSERT_EQ(pipe2(channel, O_CLOEXEC), 0);  // the simulator must not hold it open
+  const pid_t test = fork();
+  if (test == 0) {
+    // A test process that dies by SIGKILL, its destructors never run.
+    close(channel[0]);
+    simtest::SimulatorProcess sim;
+    std::string error;
+    const std::string report =
+        (sim.Start(*g_lan, {"--adapter", "name=NAS,ip=10.213.1.10"}, error) ? "ready "
+                                                                            : "failed ") +
+        sim.LogPath() + " " + error;
+    if (write(channel[1], report.data(), report.size()) < 0) _exit(1);
+    close(channel[1]);
+    pause();
+    _exit(0);
+  }
+  close(channel[1]);
+  std::string report;
+  char chunk[256];
+  for (ssize_t got; (got = read(channel[0], chunk, sizeof chunk)) > 0;) report.append(chunk, got);
+  close(channel[0]);
+  kill(test, SIGKILL);
+  waitpid(test, nullptr, 0);
+  const std::string logPath = report.substr(report.find(' ') + 1, report.find(' ', 6) - 6);
+  ASSERT_EQ(report.rfind("ready ", 0), 0u) << report;
+
+  int left = ProcessesIn(adapters);
+  for (int waited = 0; left != 0 && waited < 5000; waited += 20) {
+    usleep(20000);
+    left = ProcessesIn(adapters);
+  }
+  EXPECT_EQ(left, 0) << "the simulator outlived the test that started it";
+  std::remove(logPath.c_str());
+  std::remove((logPath.substr(0, logPath.size() - 4) + ".err").c_str());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sched.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,8 +86,14 @@ bool SimulatorProcess::Start(const VirtualLan& lan, const std::vector<std::strin
   command.insert(command.end(), arguments.begin(), arguments.end());
   command.insert(command.end(), {"--log", logPath_});
 
+  const pid_t parent = getpid();
   pid_ = fork();
   if (pid_ == 0) {
+    // A test that dies without its destructors (a crash, a kill on timeout) must not leave a
+    // simulator running in the namespace; the signal survives the exec of `ip` and of the
+    // simulator. Checked after setting it, in case the test died just before.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) _exit(1);
     freopen(errorPath_.c_str(), "w", stderr);
     freopen("/dev/null", "w", stdout);
     std::vector<char*> argv;
