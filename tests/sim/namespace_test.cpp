@@ -200,10 +200,9 @@ TEST(SimulatorStop, ASimulatorEndsWithTheTestThatStartedIt) {
     close(channel[0]);
     simtest::SimulatorProcess sim;
     std::string error;
-    const std::string report =
-        (sim.Start(*g_lan, {"--adapter", "name=NAS,ip=10.213.1.10"}, error) ? "ready "
-                                                                            : "failed ") +
-        sim.LogPath() + " " + error;
+    // The log path on the first line, then "ready" or why not.
+    const bool ready = sim.Start(*g_lan, {"--adapter", "name=NAS,ip=10.213.1.10"}, error);
+    const std::string report = sim.LogPath() + "\n" + (ready ? "ready" : error);
     if (write(channel[1], report.data(), report.size()) < 0) _exit(1);
     close(channel[1]);
     pause();
@@ -216,8 +215,9 @@ TEST(SimulatorStop, ASimulatorEndsWithTheTestThatStartedIt) {
   close(channel[0]);
   kill(test, SIGKILL);
   waitpid(test, nullptr, 0);
-  const std::string logPath = report.substr(report.find(' ') + 1, report.find(' ', 6) - 6);
-  ASSERT_EQ(report.rfind("ready ", 0), 0u) << report;
+  const std::string logPath = report.substr(0, report.find('\n'));
+  const std::string errorPath = logPath.substr(0, logPath.rfind('.')) + ".err";
+  ASSERT_EQ(report.substr(logPath.size()), "\nready");
 
   int left = ProcessesIn(adapters);
   for (int waited = 0; left != 0 && waited < 5000; waited += 20) {
@@ -226,7 +226,7 @@ TEST(SimulatorStop, ASimulatorEndsWithTheTestThatStartedIt) {
   }
   EXPECT_EQ(left, 0) << "the simulator outlived the test that started it";
   std::remove(logPath.c_str());
-  std::remove((logPath.substr(0, logPath.size() - 4) + ".err").c_str());
+  std::remove(errorPath.c_str());
 }
 
 }  // namespace
