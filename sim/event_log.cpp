@@ -33,7 +33,6 @@ bool EventLog::Open(const std::string& path) {
 }
 
 void EventLog::Write(const std::string& line) {
-  std::lock_guard<std::mutex> lock(mutex_);
   std::fprintf(file_, "%s t=%lld\n", line.c_str(),
                static_cast<long long>(MonotonicMilliseconds() - startMs_));
   std::fflush(file_);

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <mutex>
 #include <string>
 
 class EventLog {
@@ -19,7 +18,6 @@ class EventLog {
   void Write(const std::string& line);
 
  private:
-  std::mutex mutex_;
   FILE* file_ = stdout;
   int64_t startMs_ = 0;
 };
