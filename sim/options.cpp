@@ -34,6 +34,16 @@ long ParseNumber(const std::string& key, const std::string& text, long low, long
   return value;
 }
 
+// An opcode for the datagrams an adapter sends besides its replies. A request opcode is refused:
+// a copy of a search reply under opcode 1 is a valid search request, which other simulators on
+// the LAN (or this one, with --loopback) would answer, and so on without end.
+int ParseForeignOpcode(const std::string& key, const std::string& text) {
+  const long opcode = ParseNumber(key, text, 0, 255);
+  if (opcode == kSearchRequest || opcode == kDeviceRequest || opcode == kAddressRequest)
+    throw BadInput(key + " must not be a request opcode (1, 3 or 5), not '" + text + "'");
+  return static_cast<int>(opcode);
+}
+
 bool ParseFlag(const std::string& key, const std::string& text) {
   if (text == "1" || text == "yes" || text == "on") return true;
   if (text == "0" || text == "no" || text == "off") return false;
@@ -111,11 +121,11 @@ const std::map<std::string, KeySetter>& AdapterKeys() {
       {"old-address",
        [](AdapterSettings& a, auto& k, auto& v) { a.knobs.reportOldAddress = ParseFlag(k, v); }},
       {"foreign-first", [](AdapterSettings& a, auto& k,
-                           auto& v) { a.knobs.foreignFirstOpcode = ParseNumber(k, v, 0, 255); }},
+                           auto& v) { a.knobs.foreignFirstOpcode = ParseForeignOpcode(k, v); }},
       {"flood", [](AdapterSettings& a, auto& k,
                    auto& v) { a.knobs.floodMs = ParseNumber(k, v, 0, kMaxFloodMs); }},
       {"flood-opcode", [](AdapterSettings& a, auto& k,
-                          auto& v) { a.knobs.floodOpcode = ParseNumber(k, v, 0, 255); }},
+                          auto& v) { a.knobs.floodOpcode = ParseForeignOpcode(k, v); }},
       {"login-result",
        [](AdapterSettings& a, auto& k, auto& v) {
          a.knobs.loginResult = static_cast<uint8_t>(ParseNumber(k, v, 0, 255));

@@ -44,10 +44,11 @@ Knobs for tests (per adapter; times in milliseconds):
                        than the client takes)
   silent=1             answer searches but no command
   old-address=1        ignore address commands, but answer them with the old address
-  foreign-first=OP     send a copy of each reply with opcode OP just before it
+  foreign-first=OP     send a copy of each reply with opcode OP just before it (OP is no
+                       request opcode: not 1, 3 or 5)
   flood=MS             before each command reply, send copies with opcode flood-opcode every
                        2 ms for MS (at most 60000)
-  flood-opcode=OP      opcode of the flood (default 7)
+  flood-opcode=OP      opcode of the flood (default 7; not 1, 3 or 5)
   login-result=N       result byte of an accepted login (default 1; e.g. 0xFF)
   login-required=0     accept address commands without a login (default: they need an
                        accepted login from the same client tag within the last minute)
