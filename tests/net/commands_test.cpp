@@ -8,13 +8,6 @@
 
 namespace {
 
-std::vector<std::string> SharedNames() {
-  std::vector<std::string> names;
-  for (const ShareRecord* r = g_link.shareList.head.get(); r; r = r->next.get())
-    names.push_back(r->name);
-  return names;
-}
-
 class CommandTest : public LinkTest {
  protected:
   CommandTest() {
@@ -146,7 +139,7 @@ TEST_F(CommandTest, ShareNamesAreSplitDeduplicatedAndBounded) {
     ScriptedLink fresh;
     fresh.QueueDatagram(DeviceReply(kDeviceReply, kOwnTag, adapter, Text(c.text)));
     EXPECT_EQ(FetchShareList(), 1) << c.text;
-    EXPECT_EQ(SharedNames(), c.names) << c.text;
+    EXPECT_EQ(NamesIn(g_link.shareList), c.names) << c.text;
     EXPECT_EQ(g_link.shareList.count, c.names.size()) << c.text;
   }
 }
@@ -192,7 +185,7 @@ TEST_F(CommandTest, StaticAddressIgnoresTheOldAddressAndThenFollowsTheAdapter) {
   EXPECT_EQ(FetchShareList(), 1);
   EXPECT_EQ(Bytes(link.sent.back().begin() + 17, link.sent.back().begin() + 21),
             (Bytes{10, 0, 0, 2}));
-  EXPECT_EQ(SharedNames(), std::vector<std::string>{"new"});
+  EXPECT_EQ(NamesIn(g_link.shareList), std::vector<std::string>{"new"});
 }
 
 TEST_F(CommandTest, UnconfirmedStaticAddressChangesNothing) {

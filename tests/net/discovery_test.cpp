@@ -7,13 +7,6 @@
 
 namespace {
 
-std::vector<std::string> ListedNames() {
-  std::vector<std::string> names;
-  for (const AdapterRecord* r = g_link.adapterList.head.get(); r; r = r->next.get())
-    names.push_back(r->name);
-  return names;
-}
-
 class SearchTest : public LinkTest {
  protected:
   const Tag adapterA = DeviceTagFor(192, 168, 0, 10);
@@ -44,7 +37,7 @@ TEST_F(SearchTest, FailedReceivesAreNeitherCountedNorFollowedByAPause) {
 
   EXPECT_EQ(link.polls, 32 + 8);
   EXPECT_EQ(link.pauses.size(), 3u + 31u);
-  EXPECT_EQ(ListedNames(), std::vector<std::string>{"alpha"});
+  EXPECT_EQ(NamesIn(g_link.adapterList), std::vector<std::string>{"alpha"});
 }
 
 TEST_F(SearchTest, OnlySearchRepliesWithTheOwnTagAreListedAndEveryDatagramCounts) {
@@ -54,7 +47,7 @@ TEST_F(SearchTest, OnlySearchRepliesWithTheOwnTagAreListedAndEveryDatagramCounts
 
   SearchAdapters();
 
-  EXPECT_EQ(ListedNames(), std::vector<std::string>{"beta"});
+  EXPECT_EQ(NamesIn(g_link.adapterList), std::vector<std::string>{"beta"});
   EXPECT_EQ(link.polls, 32);
 }
 
@@ -66,7 +59,7 @@ TEST_F(SearchTest, FirstReplyForAnAddressWinsAndOrderIsFirstArrival) {
 
   SearchAdapters();
 
-  EXPECT_EQ(ListedNames(), (std::vector<std::string>{"beta", "alpha"}));
+  EXPECT_EQ(NamesIn(g_link.adapterList), (std::vector<std::string>{"beta", "alpha"}));
   EXPECT_EQ(g_link.adapterList.count, 2u);
   EXPECT_STREQ(g_link.adapterList.head->netmask, "255.255.255.0");
   EXPECT_EQ(g_link.adapterList.tail, g_link.adapterList.head->next.get());
@@ -128,7 +121,7 @@ TEST_F(SearchTest, MalformedRepliesAreDroppedAndCount) {
 
   SearchAdapters();
 
-  EXPECT_EQ(ListedNames(), std::vector<std::string>{"good"});
+  EXPECT_EQ(NamesIn(g_link.adapterList), std::vector<std::string>{"good"});
   EXPECT_EQ(link.polls, 32);
 }
 
@@ -143,7 +136,8 @@ TEST_F(SearchTest, ShortDatagramIsNotCompletedByAnEarlierOne) {
 
     SearchAdapters();
 
-    EXPECT_EQ(ListedNames(), std::vector<std::string>{"alpha"}) << "beta cut at " << cut;
+    EXPECT_EQ(NamesIn(g_link.adapterList), std::vector<std::string>{"alpha"})
+        << "beta cut at " << cut;
   }
 }
 

@@ -4,10 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "net/link_state.h"
 #include "tests/net/replies.h"
 #include "tests/net/scripted_link.h"
+
+// The names of a list's records, head first.
+template <typename List>
+std::vector<std::string> NamesIn(const List& list) {
+  std::vector<std::string> names;
+  for (auto* record = list.head.get(); record; record = record->next.get())
+    names.push_back(record->name);
+  return names;
+}
 
 class LinkTest : public ::testing::Test {
  protected:
